@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: MIT
+#include "calc/catalogue.h"
+
+#include <array>
+
+namespace zq::catalogue {
+namespace {
+
+constexpr RuleChoice Rule(FeeRule rule) { return {rule, 0}; }
+constexpr RuleChoice Flat(int yuan) { return {FeeRule::FlatFee, yuan}; }
+
+// Class 0: 诉讼类 (Article 13, acceptance fees).
+constexpr std::array kPropertyTypes{
+    CaseType{"1、财产案件", Rule(FeeRule::PropertyScale)},
+    CaseType{"2、破产案件", Rule(FeeRule::BankruptcyHalf)},
+};
+constexpr std::array kNonPropertyTypes{
+    CaseType{"1、离婚案件", Rule(FeeRule::DivorceScale)},
+    CaseType{"2、知识产权案件", Rule(FeeRule::IntellectualProperty)},
+    CaseType{"3、侵害姓名权、名称权、肖像权、名誉权、荣誉权的案件",
+             Rule(FeeRule::PersonalityScale)},
+    CaseType{"4、商标、专利、海事行政案件", Flat(100)},
+    CaseType{"5、其他行政案件", Flat(50)},
+    CaseType{"6、劳动争议案件", Flat(10)},
+    CaseType{"7、管辖异议不成立", Flat(100)},
+};
+constexpr std::array kPreservationTypes{
+    CaseType{"1、申请诉讼保全措施案件", Rule(FeeRule::PreservationScale)},
+};
+constexpr std::array kEnforcementTypes{
+    CaseType{"1、执行案件", Rule(FeeRule::EnforcementScale)},
+};
+constexpr std::array kPaymentOrderTypes{
+    CaseType{"1、支付令、公示催告案件", Rule(FeeRule::PaymentOrderThird)},
+};
+
+// Class 1: 非诉讼类 (Article 14, application fees).
+constexpr std::array kArbitrationTypes{
+    CaseType{"1、申请执行仲裁裁决（涉外）", Rule(FeeRule::EnforcementScale)},
+    CaseType{"2、申请撤销仲裁裁决的案件", Flat(400)},
+    CaseType{"3、申请确认仲裁协议效力的案件", Flat(400)},
+    CaseType{"4、申请承认外国仲裁裁决的案件", Flat(500)},
+    CaseType{"5、申请执行外国仲裁裁决的案件", Rule(FeeRule::EnforcementScale)},
+    CaseType{"6、同时申请承认和执行外国仲裁裁决的案件", Rule(FeeRule::EnforcementScale)},
+    CaseType{"7、申请执行香港特区作出的仲裁裁决的案件", Rule(FeeRule::EnforcementScale)},
+    CaseType{"8、申请涉外仲裁财产保全的案件", Rule(FeeRule::PreservationScale)},
+};
+constexpr std::array kForeignJudgmentTypes{
+    CaseType{"1、申请承认外国法院民事判决、裁定案件", Flat(100)},
+};
+constexpr std::array kTaiwanJudgmentTypes{
+    CaseType{"1、申请认可台湾地区法院民事判决、裁定、调解书案件", Flat(100)},
+};
+constexpr std::array kAdministrativeEnforcementTypes{
+    CaseType{"1、行政执行案件", Rule(FeeRule::EnforcementScale)},
+};
+constexpr std::array kNotarialEnforcementTypes{
+    CaseType{"1、公正执行案件", Rule(FeeRule::EnforcementScale)},
+};
+// The maritime types number with "1." where every other type has "1、".
+constexpr std::array kMaritimeTypes{
+    CaseType{"1.申请设立海事赔偿责任限制基金", Flat(10000)},
+    CaseType{"2.申请海事强制令", Flat(5000)},
+    CaseType{"3.申请船舶优先权催告", Flat(5000)},
+    CaseType{"4.申请海事债权登记", Flat(1000)},
+    CaseType{"5.申请共同海损理算", Flat(1000)},
+};
+
+constexpr std::array kKinds{
+    CaseKind{0, "一、财产案件", kPropertyTypes},
+    CaseKind{0, "二、非财产案件", kNonPropertyTypes},
+    CaseKind{0, "三、申请诉讼保全措施案件", kPreservationTypes},
+    CaseKind{0, "四、执行案件", kEnforcementTypes},
+    CaseKind{0, "五、支付令、公示催告案件", kPaymentOrderTypes},
+    CaseKind{1, "一、仲裁案件", kArbitrationTypes},
+    CaseKind{1, "二、申请承认外国法院民事判决、裁定案件", kForeignJudgmentTypes},
+    CaseKind{1, "三、申请认可台湾地区法院民事判决、裁定、调解书案件", kTaiwanJudgmentTypes},
+    CaseKind{1, "四、行政执行案件", kAdministrativeEnforcementTypes},
+    CaseKind{1, "五、公正执行案件", kNotarialEnforcementTypes},
+    CaseKind{1, "六、海事案件申请", kMaritimeTypes},
+};
+
+}  // namespace
+
+std::string_view ClassText(int classIndex) {
+    switch (classIndex) {
+        case 0:
+            return "诉讼类";
+        case 1:
+            return "非诉讼类";
+        default:
+            return {};
+    }
+}
+
+std::span<const CaseKind> AllKinds() { return kKinds; }
+
+std::vector<std::string_view> KindsOfClass(int classIndex) {
+    std::vector<std::string_view> kinds;
+    for (const CaseKind& kind : kKinds) {
+        if (kind.classIndex == classIndex) {
+            kinds.push_back(kind.text);
+        }
+    }
+    return kinds;
+}
+
+std::vector<std::string_view> TypesOfKind(std::string_view kindText) {
+    std::vector<std::string_view> types;
+    for (const CaseKind& kind : kKinds) {
+        if (kind.text == kindText) {
+            for (const CaseType& type : kind.types) {
+                types.push_back(type.text);
+            }
+            break;
+        }
+    }
+    return types;
+}
+
+RuleChoice RuleOfType(std::string_view typeText) {
+    for (const CaseKind& kind : kKinds) {
+        for (const CaseType& type : kind.types) {
+            if (type.text == typeText) {
+                return type.choice;
+            }
+        }
+    }
+    return {};
+}
+
+}  // namespace zq::catalogue

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#include "calc/compute_fee.h"
+
+#include "calc/catalogue.h"
+#include "calc/fee_rules.h"
+#include "runtime/calc_failure.h"
+#include "runtime/fee_rounding.h"
+#include "runtime/numeric_text.h"
+
+namespace zq {
+namespace {
+
+// Formats the fee text with the "####.##" pattern and completes a bare trailing "." with "00".
+void FormatFeeText(std::string& fee) {
+    const NumberReading reading = ReadNumber(fee);
+    if (reading.numeric && !reading.overflow) {
+        fee = FormatFeePattern(reading.value);
+    }
+    if (!fee.empty() && fee.back() == '.') {
+        fee.append("00");
+    }
+}
+
+}  // namespace
+
+FeeOutcome ComputeFee(std::string_view typeText, std::string_view amountText) {
+    // An empty amount reads as 0, and the user sees the "0" written back.
+    FeeOutcome out{amountText.empty() ? std::string("0") : std::string(amountText), std::string(),
+                   std::nullopt};
+    if (!amountText.empty() && !IsNumeric(amountText)) {
+        out.message = Message{std::string(kAmountWarningPrompt), std::string(kAmountWarningTitle),
+                              kExclamationIcon};
+        return out;
+    }
+    try {
+        FeeStage stage(out.amountText, out.feeText);
+        rules::Apply(catalogue::RuleOfType(typeText), stage);
+        FormatFeeText(out.feeText);
+    } catch (const CalcFailure& failure) {
+        // A half-finished stage (say the 50 yuan base of an enforcement fee) is not a fee: leave
+        // the field empty rather than show it under an error.
+        out.feeText.clear();
+        out.message =
+            Message{std::string(failure.description()), std::string(kCalcErrorTitle), kCriticalIcon};
+    }
+    return out;
+}
+
+}  // namespace zq

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "calc/fee_rule.h"
+#include "calc/fee_stage.h"
+
+// The fee rules. Each leaves its result in the fee text of the stage; the Calculate command then
+// formats it. Any failure of a conversion or an arithmetic step raises CalcFailure.
+namespace zq::rules {
+
+void PropertyScale(FeeStage& stage);
+void PaymentOrderThird(FeeStage& stage);
+void BankruptcyHalf(FeeStage& stage);
+void IntellectualProperty(FeeStage& stage);
+void DivorceScale(FeeStage& stage);
+void PersonalityScale(FeeStage& stage);
+void PreservationScale(FeeStage& stage);
+void EnforcementScale(FeeStage& stage);
+void FlatFee(FeeStage& stage, int yuan);
+
+// Runs the rule a case type selected; NoRule writes nothing.
+void Apply(const RuleChoice& choice, FeeStage& stage);
+
+}  // namespace zq::rules

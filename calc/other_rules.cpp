@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: MIT
+// The fee rules not priced from the property scale.
+#include <algorithm>
+
+#include "calc/fee_rules.h"
+#include "calc/scales.h"
+#include "runtime/checked_math.h"
+
+namespace zq::rules {
+
+using checked::Add;
+using checked::Mul;
+using checked::Sub;
+
+// Article 13, item (二) 1: divorce, 50 to 300 yuan (charged at 300), plus 0.5% of the property
+// above 200000.
+void DivorceScale(FeeStage& stage) {
+    stage.WriteConstant(300);
+    const double a = stage.Amount();
+    if (a > 200000) {
+        const double increment = Mul(Sub(a, 200000), 0.005);
+        stage.WriteComputed(Add(stage.Fee(), increment));
+    }
+}
+
+// Article 13, item (二) 2: personality rights, 100 to 500 yuan (charged at 500), plus 1% of the
+// damages from 50000 to 100000 and 0.5% of the damages above 100000.
+void PersonalityScale(FeeStage& stage) {
+    stage.WriteConstant(500);
+    const double a = stage.Amount();
+    if (a > 50000 && a <= 100000) {
+        const double increment = Mul(Sub(a, 50000), 0.01);
+        stage.WriteComputed(Add(stage.Fee(), increment));
+    } else if (a > 100000) {
+        const double increment = Mul(Sub(a, 100000), 0.005);
+        stage.WriteComputed(Add(Add(stage.Fee(), 500), increment));
+    }
+}
+
+// Article 14, item (二): preservation, 30 yuan up to 1000, 1% of the part up to 100000, 0.5% above
+// it, at most 5000 yuan.
+void PreservationScale(FeeStage& stage) {
+    const double a = stage.Amount();
+    if (a <= 1000) {
+        stage.WriteConstant(30);
+    } else if (a <= 100000) {
+        stage.WriteComputed(Add(Mul(a, 0.01), 20));
+    } else {
+        stage.WriteComputed(Add(Mul(a, 0.005), 520));
+    }
+    if (stage.Fee() > 5000) {
+        stage.WriteConstant(5000);
+    }
+}
+
+// Article 14, item (一) 2: enforcement, 50 yuan up to 10000, then 1.5%, 1%, 0.5% and 0.1% of the
+// parts of the amount in each band.
+void EnforcementScale(FeeStage& stage) {
+    stage.WriteConstant(static_cast<long long>(scales::kEnforcementBaseFee));
+    const double a = stage.Amount();
+    if (a <= scales::kEnforcementBands.front().lower) {
+        return;
+    }
+    double increment = 0;
+    for (const scales::MarginalBand& band : scales::kEnforcementBands) {
+        if (a <= band.lower) {
+            break;
+        }
+        const double part = a > band.upper ? band.whole
+                                           : Mul(Sub(std::min(a, band.upper), band.lower), band.rate);
+        increment = Add(increment, part);
+    }
+    stage.WriteComputed(Add(stage.Fee(), increment));
+}
+
+// Article 13, items (二) 3 to (六), and Article 14, items (五) and (七): fixed fees, the top of
+// the range where the Measures give one. The amount is never read.
+void FlatFee(FeeStage& stage, int yuan) { stage.WriteConstant(yuan); }
+
+void Apply(const RuleChoice& choice, FeeStage& stage) {
+    switch (choice.rule) {
+        case FeeRule::NoRule:
+            return;
+        case FeeRule::PropertyScale:
+            return PropertyScale(stage);
+        case FeeRule::PaymentOrderThird:
+            return PaymentOrderThird(stage);
+        case FeeRule::BankruptcyHalf:
+            return BankruptcyHalf(stage);
+        case FeeRule::IntellectualProperty:
+            return IntellectualProperty(stage);
+        case FeeRule::DivorceScale:
+            return DivorceScale(stage);
+        case FeeRule::PersonalityScale:
+            return PersonalityScale(stage);
+        case FeeRule::PreservationScale:
+            return PreservationScale(stage);
+        case FeeRule::EnforcementScale:
+            return EnforcementScale(stage);
+        case FeeRule::FlatFee:
+            return FlatFee(stage, choice.flatFee);
+    }
+}
+
+}  // namespace zq::rules

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace zq::cli {
+
+// Prices one case as the command line reports it: fee text, and a note that is empty on success
+// and otherwise the message ("标的中请输入数字！", "计算错误：…", or the unknown-type message).
+struct CaseAnswer {
+    std::string amountText;
+    std::string feeText;
+    std::string note;
+    bool ok() const { return note.empty(); }
+};
+CaseAnswer AnswerCase(std::string_view typeText, std::string_view amountText);
+
+// Batch mode: lines "TYPE<TAB>AMOUNT" in, lines "TYPE<TAB>AMOUNT<TAB>FEE<TAB>NOTE" out, one for
+// every input line. A CR before the LF is dropped; a line without a TAB has an empty amount.
+// Returns true when every line succeeded.
+bool RunBatch(std::FILE* in, std::FILE* out);
+
+}  // namespace zq::cli

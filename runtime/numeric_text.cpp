@@ -1,0 +1,223 @@
+// SPDX-License-Identifier: MIT
+#include "runtime/numeric_text.h"
+
+#include <charconv>
+#include <limits>
+#include <optional>
+#include <string>
+
+#include "runtime/calc_failure.h"
+
+namespace zq {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Maps the text to ASCII: full-width digits, signs, point, comma and E to their twins, U+2212 to
+// "-", U+3000 to a space. Returns nothing when a character has no place in a number.
+std::optional<std::string> ToAsciiForm(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+            ++i;
+            continue;
+        }
+        if (i + 2 >= text.size()) {
+            return std::nullopt;
+        }
+        const auto b1 = static_cast<unsigned char>(text[i + 1]);
+        const auto b2 = static_cast<unsigned char>(text[i + 2]);
+        char ascii = 0;
+        if (c == 0xEF && b1 == 0xBC && b2 >= 0x90 && b2 <= 0x99) {
+            ascii = static_cast<char>('0' + (b2 - 0x90));  // U+FF10..U+FF19
+        } else if (c == 0xEF && b1 == 0xBC) {
+            switch (b2) {
+                case 0x8B: ascii = '+'; break;  // U+FF0B
+                case 0x8C: ascii = ','; break;  // U+FF0C
+                case 0x8D: ascii = '-'; break;  // U+FF0D
+                case 0x8E: ascii = '.'; break;  // U+FF0E
+                case 0xA5: ascii = 'E'; break;  // U+FF25
+                default: break;
+            }
+        } else if (c == 0xEF && b1 == 0xBD && b2 == 0x85) {
+            ascii = 'e';  // U+FF45
+        } else if (c == 0xE2 && b1 == 0x88 && b2 == 0x92) {
+            ascii = '-';  // U+2212
+        } else if (c == 0xE3 && b1 == 0x80 && b2 == 0x80) {
+            ascii = ' ';  // U+3000
+        }
+        if (ascii == 0) {
+            return std::nullopt;
+        }
+        out.push_back(ascii);
+        i += 3;
+    }
+    return out;
+}
+
+std::string_view TrimBlanks(std::string_view s) {
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!s.empty() && isBlank(s.front())) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && isBlank(s.back())) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+// A number that passed the grammar, in the plain form std::from_chars reads.
+struct CleanNumber {
+    std::string text;          // sign, digits, ".", fraction, "e", exponent; no grouping
+    long long magnitude = 0;   // decimal exponent of the leading non-zero digit (saturated)
+    bool allZero = true;
+};
+
+std::optional<CleanNumber> ParseGrammar(std::string_view s) {
+    CleanNumber n;
+    n.text.reserve(s.size() + 1);
+    std::size_t i = 0;
+    const std::size_t end = s.size();
+    if (i < end && (s[i] == '+' || s[i] == '-')) {
+        if (s[i] == '-') {
+            n.text.push_back('-');
+        }
+        ++i;
+    }
+    constexpr long long kSaturate = 1LL << 40;
+    long long intDigits = 0;
+    long long leadingZeros = 0;
+    std::size_t mantissaDigits = 0;
+    while (i < end) {
+        if (IsDigit(s[i])) {
+            if (n.allZero && s[i] == '0') {
+                ++leadingZeros;
+            } else {
+                n.allZero = false;
+            }
+            n.text.push_back(s[i]);
+            if (intDigits < kSaturate) {
+                ++intDigits;
+            }
+            ++mantissaDigits;
+            ++i;
+        } else if (s[i] == ',' && i > 0 && IsDigit(s[i - 1]) && i + 1 < end && IsDigit(s[i + 1])) {
+            ++i;  // digit grouping, ignored
+        } else {
+            break;
+        }
+    }
+    long long fracLeadingZeros = 0;
+    if (i < end && s[i] == '.') {
+        ++i;
+        if (mantissaDigits == 0) {
+            n.text.push_back('0');
+        }
+        n.text.push_back('.');
+        while (i < end && IsDigit(s[i])) {
+            if (n.allZero) {
+                if (s[i] == '0') {
+                    if (fracLeadingZeros < kSaturate) {
+                        ++fracLeadingZeros;
+                    }
+                } else {
+                    n.allZero = false;
+                }
+            }
+            n.text.push_back(s[i]);
+            ++mantissaDigits;
+            ++i;
+        }
+    }
+    if (mantissaDigits == 0) {
+        return std::nullopt;
+    }
+    long long exponent = 0;
+    if (i < end && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        n.text.push_back('e');
+        bool negative = false;
+        if (i < end && (s[i] == '+' || s[i] == '-')) {
+            negative = s[i] == '-';
+            n.text.push_back(s[i]);
+            ++i;
+        }
+        std::size_t expDigits = 0;
+        while (i < end && IsDigit(s[i])) {
+            if (exponent < kSaturate) {
+                exponent = exponent * 10 + (s[i] - '0');
+            }
+            n.text.push_back(s[i]);
+            ++expDigits;
+            ++i;
+        }
+        if (expDigits == 0) {
+            return std::nullopt;
+        }
+        if (negative) {
+            exponent = -exponent;
+        }
+    }
+    if (i != end) {
+        return std::nullopt;
+    }
+    // Only used to tell overflow from underflow when the value is out of range.
+    const long long leading =
+        intDigits > leadingZeros ? intDigits - leadingZeros - 1 : -(fracLeadingZeros + 1);
+    n.magnitude = leading + exponent;
+    return n;
+}
+
+}  // namespace
+
+NumberReading ReadNumber(std::string_view text) {
+    NumberReading reading;
+    const auto ascii = ToAsciiForm(text);
+    if (!ascii) {
+        return reading;
+    }
+    const auto clean = ParseGrammar(TrimBlanks(*ascii));
+    if (!clean) {
+        return reading;
+    }
+    reading.numeric = true;
+    if (clean->allZero) {
+        reading.value = clean->text.front() == '-' ? -0.0 : 0.0;
+        return reading;
+    }
+    const char* first = clean->text.data();
+    const char* last = first + clean->text.size();
+    double value = 0.0;
+    const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    if (ec == std::errc::result_out_of_range) {
+        if (clean->magnitude > 0) {
+            reading.overflow = true;
+        } else {
+            reading.value = clean->text.front() == '-' ? -0.0 : 0.0;  // underflow reads as 0
+        }
+        return reading;
+    }
+    if (ec != std::errc() || ptr != last) {
+        // The grammar is a subset of what from_chars reads; anything else is a defect here.
+        reading.numeric = false;
+        return reading;
+    }
+    reading.value = value;
+    return reading;
+}
+
+double TextToNumber(std::string_view text) {
+    const NumberReading reading = ReadNumber(text);
+    if (!reading.numeric) {
+        throw CalcFailure(FailureKind::TypeMismatch);
+    }
+    if (reading.overflow) {
+        throw CalcFailure(FailureKind::Overflow);
+    }
+    return reading.value;
+}
+
+}  // namespace zq

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string_view>
+
+namespace zq {
+
+// What reading an amount or fee text gives. The numeric test and text-to-number share this one
+// reading, so they can never disagree.
+struct NumberReading {
+    bool numeric = false;   // the text follows the number grammar
+    bool overflow = false;  // numeric, but its magnitude is beyond the double range
+    double value = 0.0;     // the correctly rounded value when numeric and not overflowing
+};
+
+// The number grammar: optional blanks (space, tab, U+3000) around an optional sign, a mantissa of
+// digits (a "," may stand between two digits of the integer part and is ignored), an optional "."
+// and fraction, and an optional exponent (e or E, optional sign, digits). Full-width forms of these
+// characters and U+2212 MINUS SIGN read as their ASCII twins. Anything else is not numeric.
+// Underflow reads as 0. Locale-independent.
+NumberReading ReadNumber(std::string_view text);
+
+inline bool IsNumeric(std::string_view text) { return ReadNumber(text).numeric; }
+
+// Text to number: the value of a numeric text. Raises the calculation failure for a magnitude
+// beyond the double range (overflow) and for a text that is not numeric (type mismatch).
+double TextToNumber(std::string_view text);
+
+}  // namespace zq

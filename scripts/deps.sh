@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Installs the Debian packages the build and the tests need, if any are missing. Sourced by
+# run.sh and test.sh; needs root or sudo only when something has to be installed.
+set -euo pipefail
+
+ZQ_PACKAGES=(
+  g++ cmake ninja-build pkg-config
+  libgtest-dev libbenchmark-dev
+  qt6-base-dev libgl-dev
+  fonts-noto-cjk
+  locales
+)
+
+zq_install_missing() {
+  local missing=()
+  local pkg
+  for pkg in "$@"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+zq_install_missing "${ZQ_PACKAGES[@]}"

@@ -1,0 +1,207 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "calc/catalogue.h"
+#include "calc/compute_fee.h"
+
+namespace zq {
+namespace {
+
+constexpr const char* kProperty = "1、财产案件";
+constexpr const char* kBankruptcy = "2、破产案件";
+constexpr const char* kPaymentOrder = "1、支付令、公示催告案件";
+constexpr const char* kIntellectual = "2、知识产权案件";
+constexpr const char* kDivorce = "1、离婚案件";
+constexpr const char* kPersonality = "3、侵害姓名权、名称权、肖像权、名誉权、荣誉权的案件";
+constexpr const char* kPreservation = "1、申请诉讼保全措施案件";
+constexpr const char* kArbitralPreservation = "8、申请涉外仲裁财产保全的案件";
+constexpr const char* kEnforcement = "1、执行案件";
+
+struct FeeCase {
+    const char* name;
+    const char* type;
+    const char* amount;
+    const char* fee;
+};
+
+class ComputeFeeShows : public ::testing::TestWithParam<FeeCase> {};
+
+TEST_P(ComputeFeeShows, TheFeeAsTheWindowShowsIt) {
+    const FeeCase& row = GetParam();
+    const FeeOutcome outcome = ComputeFee(row.type, row.amount);
+    EXPECT_EQ(outcome.feeText, row.fee);
+    EXPECT_FALSE(outcome.message.has_value()) << outcome.message->prompt;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PropertyScale, ComputeFeeShows,
+    ::testing::Values(
+        FeeCase{"empty_amount", kProperty, "", "50.00"},
+        FeeCase{"band1_upper_edge", kProperty, "10000", "50.00"},
+        FeeCase{"band2_just_above", kProperty, "10001", "50.03"},
+        FeeCase{"negative", kProperty, "-5", "50.00"}, FeeCase{"zero", kProperty, "0", "50.00"},
+        FeeCase{"two_decimals", kProperty, "12345.678", "108.64"},
+        FeeCase{"band2_upper_edge", kProperty, "100000", "2300.00"},
+        FeeCase{"band3_upper_edge", kProperty, "200000", "4300.00"},
+        FeeCase{"band4_upper_edge", kProperty, "500000", "8800.00"},
+        FeeCase{"band5_upper_edge", kProperty, "1000000", "13800.00"},
+        FeeCase{"band6_upper_edge", kProperty, "2000000", "22800.00"},
+        FeeCase{"band7_upper_edge", kProperty, "5000000", "46800.00"},
+        FeeCase{"band8_upper_edge", kProperty, "10000000", "81800.00"},
+        FeeCase{"band9_upper_edge", kProperty, "20000000", "141800.00"},
+        FeeCase{"band10", kProperty, "30000000", "191800.00"},
+        FeeCase{"grouped_fullwidth", kProperty, "１,０００,０００", "13800.00"},
+        FeeCase{"huge_written_in_full", kProperty, "1e20", "500000000000042000.00"},
+        FeeCase{"underflow_is_zero", kProperty, "1e-400", "50.00"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    DerivedRules, ComputeFeeShows,
+    ::testing::Values(
+        FeeCase{"payment_order_third", kPaymentOrder, "10000", "16.67"},
+        FeeCase{"payment_order_band3", kPaymentOrder, "150000", "1100.00"},
+        FeeCase{"payment_order_half_even_up", kPaymentOrder, "10001", "16.68"},
+        FeeCase{"payment_order_half_even_down", kPaymentOrder, "10002.2", "16.68"},
+        FeeCase{"bankruptcy_half", kBankruptcy, "10000", "25.00"},
+        FeeCase{"bankruptcy_half_of_odd_cent", kBankruptcy, "10001", "25.01"},
+        FeeCase{"bankruptcy_cap", kBankruptcy, "200000000", "300000.00"},
+        FeeCase{"bankruptcy_just_below_cap", kBankruptcy, "111640000", "300000.00"},
+        FeeCase{"ip_zero", kIntellectual, "0", "1000.00"},
+        FeeCase{"ip_empty", kIntellectual, "", "1000.00"},
+        FeeCase{"ip_negative_zero", kIntellectual, "-0", "1000.00"},
+        FeeCase{"ip_with_amount", kIntellectual, "10000", "50.00"},
+        FeeCase{"ip_negative", kIntellectual, "-5", "50.00"},
+        FeeCase{"ip_band2", kIntellectual, "20000", "300.00"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    OtherRules, ComputeFeeShows,
+    ::testing::Values(
+        FeeCase{"divorce_base", kDivorce, "200000", "300.00"},
+        FeeCase{"divorce_excess", kDivorce, "300000", "800.00"},
+        FeeCase{"divorce_cent", kDivorce, "200001", "300.01"},
+        FeeCase{"personality_base", kPersonality, "50000", "500.00"},
+        FeeCase{"personality_middle", kPersonality, "75000", "750.00"},
+        FeeCase{"personality_edge", kPersonality, "100000", "1000.00"},
+        FeeCase{"personality_above", kPersonality, "100001", "1000.01"},
+        FeeCase{"personality_high", kPersonality, "200000", "1500.00"},
+        FeeCase{"preservation_base", kPreservation, "1000", "30.00"},
+        FeeCase{"preservation_one_decimal", kPreservation, "1050", "30.5"},
+        FeeCase{"preservation_edge", kPreservation, "100000", "1020.00"},
+        FeeCase{"preservation_above_edge", kPreservation, "100200", "1021.00"},
+        FeeCase{"preservation_below_cap", kPreservation, "895000", "4995.00"},
+        FeeCase{"preservation_at_cap", kPreservation, "896000", "5000.00"},
+        FeeCase{"preservation_capped", kPreservation, "2000000", "5000.00"},
+        FeeCase{"arbitral_preservation", kArbitralPreservation, "100200", "1021.00"},
+        FeeCase{"enforcement_zero", kEnforcement, "0", "50.00"},
+        FeeCase{"enforcement_empty", kEnforcement, "", "50.00"},
+        FeeCase{"enforcement_band1", kEnforcement, "500000", "7400.00"},
+        FeeCase{"enforcement_band2", kEnforcement, "5000000", "52400.00"},
+        FeeCase{"enforcement_band3", kEnforcement, "10000000", "77400.00"},
+        FeeCase{"enforcement_band4", kEnforcement, "20000000", "87400.00"},
+        FeeCase{"enforcement_hong_kong", "7、申请执行香港特区作出的仲裁裁决的案件", "600000",
+                "8400.00"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    FlatFees, ComputeFeeShows,
+    ::testing::Values(
+        FeeCase{"trademark_patent_maritime", "4、商标、专利、海事行政案件", "0", "100.00"},
+        FeeCase{"other_administrative", "5、其他行政案件", "123", "50.00"},
+        FeeCase{"labour", "6、劳动争议案件", "", "10.00"},
+        FeeCase{"labour_amount_never_read", "6、劳动争议案件", "1e400", "10.00"},
+        FeeCase{"jurisdiction", "7、管辖异议不成立", "5", "100.00"},
+        FeeCase{"revoke_award", "2、申请撤销仲裁裁决的案件", "0", "400.00"},
+        FeeCase{"arbitration_agreement", "3、申请确认仲裁协议效力的案件", "0", "400.00"},
+        FeeCase{"recognise_award", "4、申请承认外国仲裁裁决的案件", "0", "500.00"},
+        FeeCase{"foreign_judgment", "1、申请承认外国法院民事判决、裁定案件", "0", "100.00"},
+        FeeCase{"taiwan_judgment", "1、申请认可台湾地区法院民事判决、裁定、调解书案件", "0",
+                "100.00"},
+        FeeCase{"limitation_fund", "1.申请设立海事赔偿责任限制基金", "0", "10000.00"},
+        FeeCase{"maritime_injunction", "2.申请海事强制令", "0", "5000.00"},
+        FeeCase{"ship_priority", "3.申请船舶优先权催告", "0", "5000.00"},
+        FeeCase{"maritime_claims", "4.申请海事债权登记", "0", "1000.00"},
+        FeeCase{"general_average", "5.申请共同海损理算", "0", "1000.00"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ComputeFee, EmptyAmountIsWrittenBackAsZero) {
+    EXPECT_EQ(ComputeFee(kProperty, "").amountText, "0");
+    EXPECT_EQ(ComputeFee(kProperty, " 12 ").amountText, " 12 ");
+}
+
+TEST(ComputeFee, UnknownTypeLeavesTheFeeEmptyWithoutAMessage) {
+    for (const char* type : {"", "1、财产案件 ", "一、财产案件"}) {
+        const FeeOutcome outcome = ComputeFee(type, "");
+        EXPECT_EQ(outcome.amountText, "0");
+        EXPECT_EQ(outcome.feeText, "");
+        EXPECT_FALSE(outcome.message.has_value());
+    }
+}
+
+TEST(ComputeFeeRejects, NonNumericAmountWithTheWarning) {
+    for (const char* type : {kProperty, "6、劳动争议案件", ""}) {
+        for (const char* amount : {"abc", "1万", "¥100", " ", "inf"}) {
+            const FeeOutcome outcome = ComputeFee(type, amount);
+            ASSERT_TRUE(outcome.message.has_value());
+            EXPECT_EQ(*outcome.message, (Message{"标的中请输入数字！", "提示", 48}));
+            EXPECT_EQ(outcome.feeText, "");
+            EXPECT_EQ(outcome.amountText, amount);
+        }
+    }
+}
+
+TEST(ComputeFeeRejects, OverflowingAmountWithTheErrorAndNoFee) {
+    for (const char* type : {kProperty, kEnforcement, kDivorce, kPreservation, kIntellectual}) {
+        const FeeOutcome outcome = ComputeFee(type, "1e400");
+        ASSERT_TRUE(outcome.message.has_value()) << type;
+        EXPECT_EQ(*outcome.message, (Message{"溢出", "计算错误", 16}));
+        EXPECT_EQ(outcome.feeText, "") << type;
+        EXPECT_EQ(outcome.amountText, "1e400");
+    }
+}
+
+// The Measures state each graduated scale as marginal rates on the parts of the amount; the rules
+// use closed forms. Over every band edge (and a step either side) both must give the same fee.
+double MarginalFee(double amount, double base, std::initializer_list<std::array<double, 3>> bands) {
+    double fee = base;
+    for (const auto& [lower, upper, rate] : bands) {
+        if (amount > lower) {
+            fee += (std::min(amount, upper) - lower) * rate;
+        }
+    }
+    return fee;
+}
+
+double Shown(const char* type, double amount) {
+    const FeeOutcome outcome = ComputeFee(type, std::to_string(amount));
+    return std::stod(outcome.feeText);
+}
+
+TEST(FeeScales, ClosedFormsAgreeWithTheMarginalRatesOfTheMeasures) {
+    constexpr double kTop = 1e12;
+    const auto property = [](double a) {
+        return MarginalFee(a, 50, {{10000, 1e5, 0.025}, {1e5, 2e5, 0.02}, {2e5, 5e5, 0.015},
+                                   {5e5, 1e6, 0.01}, {1e6, 2e6, 0.009}, {2e6, 5e6, 0.008},
+                                   {5e6, 1e7, 0.007}, {1e7, 2e7, 0.006}, {2e7, kTop, 0.005}});
+    };
+    const auto preservation = [](double a) {
+        return std::min(5000.0, MarginalFee(a, 30, {{1000, 1e5, 0.01}, {1e5, kTop, 0.005}}));
+    };
+    const auto enforcement = [](double a) {
+        return MarginalFee(a, 50, {{10000, 5e5, 0.015}, {5e5, 5e6, 0.01}, {5e6, 1e7, 0.005},
+                                   {1e7, kTop, 0.001}});
+    };
+    for (double edge : {1000.0, 10000.0, 50000.0, 1e5, 2e5, 5e5, 1e6, 2e6, 5e6, 1e7, 2e7}) {
+        for (double amount : {edge - 1, edge, edge + 1, edge + 0.5}) {
+            EXPECT_NEAR(Shown(kProperty, amount), property(amount), 0.011) << amount;
+            EXPECT_NEAR(Shown(kPreservation, amount), preservation(amount), 0.011) << amount;
+            EXPECT_NEAR(Shown(kEnforcement, amount), enforcement(amount), 0.011) << amount;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zq

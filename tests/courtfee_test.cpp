@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/courtfee_app.h"
+#include "cli/type_suggestions.h"
+
+namespace zq::cli {
+namespace {
+
+// Runs the command with the given arguments and standard input, capturing both outputs.
+struct CommandRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadAll(std::FILE* file) {
+    std::rewind(file);
+    std::string text;
+    char buf[4096];
+    std::size_t got = 0;
+    while ((got = std::fread(buf, 1, sizeof buf, file)) > 0) {
+        text.append(buf, got);
+    }
+    std::fclose(file);
+    return text;
+}
+
+CommandRun Courtfee(std::vector<std::string> args, const std::string& input = {}) {
+    args.insert(args.begin(), "courtfee");
+    std::vector<const char*> argv;
+    for (const std::string& arg : args) {
+        argv.push_back(arg.c_str());
+    }
+    std::FILE* in = std::tmpfile();
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    std::fwrite(input.data(), 1, input.size(), in);
+    std::rewind(in);
+    CommandRun run;
+    run.status = RunCourtfee(static_cast<int>(argv.size()), argv.data(), in, out, err);
+    std::fclose(in);
+    run.out = ReadAll(out);
+    run.err = ReadAll(err);
+    return run;
+}
+
+TEST(CourtfeeSingle, PrintsTheFeeAsTheWindowShowsIt) {
+    const CommandRun run = Courtfee({"1、财产案件", "10000"});
+    EXPECT_EQ(run.status, kExitOk);
+    EXPECT_EQ(run.out, "50.00\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(Courtfee({"2、知识产权案件", ""}).out, "1000.00\n");
+    EXPECT_EQ(Courtfee({"2、知识产权案件"}).out, "1000.00\n");
+    EXPECT_EQ(Courtfee({"1、财产案件", "-5"}).out, "50.00\n");
+    EXPECT_EQ(Courtfee({"--", "1、财产案件", "-5"}).out, "50.00\n");
+}
+
+TEST(CourtfeeSingle, FailuresGoToStderrWithStatusOne) {
+    const CommandRun rejected = Courtfee({"1、财产案件", "abc"});
+    EXPECT_EQ(rejected.status, kExitFailed);
+    EXPECT_EQ(rejected.out, "");
+    EXPECT_EQ(rejected.err, "标的中请输入数字！\n");
+
+    const CommandRun overflow = Courtfee({"1、财产案件", "1e400"});
+    EXPECT_EQ(overflow.status, kExitFailed);
+    EXPECT_EQ(overflow.err, "计算错误：溢出\n");
+
+    const CommandRun unknown = Courtfee({"财产案件", "100"});
+    EXPECT_EQ(unknown.status, kExitFailed);
+    EXPECT_EQ(unknown.out, "");
+    EXPECT_NE(unknown.err.find("“1、财产案件”"), std::string::npos) << unknown.err;
+}
+
+TEST(CourtfeeUsage, OptionsAndMistakes) {
+    EXPECT_EQ(Courtfee({"--help"}).status, kExitOk);
+    EXPECT_NE(Courtfee({"--help"}).out.find("courtfee 1、财产案件 10000"), std::string::npos);
+    EXPECT_NE(Courtfee({"--version"}).out.find("2.0.0"), std::string::npos);
+    EXPECT_EQ(Courtfee({}).status, kExitUsage);
+    EXPECT_EQ(Courtfee({"--frobnicate"}).status, kExitUsage);
+    EXPECT_EQ(Courtfee({"1、财产案件", "1", "2"}).status, kExitUsage);
+    EXPECT_EQ(Courtfee({"--batch", "x"}).status, kExitUsage);
+}
+
+TEST(CourtfeeList, EveryTypeUnderItsKindWithItsRuleInWords) {
+    const CommandRun run = Courtfee({"--list"});
+    EXPECT_EQ(run.status, kExitOk);
+    const std::string& tree = run.out;
+    EXPECT_EQ(tree.rfind("诉讼类\n  一、财产案件\n    1、财产案件\t财产案件分段累计\n", 0), 0U);
+    EXPECT_NE(tree.find("    7、管辖异议不成立\t固定 100 元\n"), std::string::npos);
+    EXPECT_NE(tree.find("非诉讼类\n  一、仲裁案件\n"), std::string::npos);
+    EXPECT_NE(tree.find("    5.申请共同海损理算\t固定 1000 元\n"), std::string::npos);
+    std::size_t typeLines = 0;
+    for (std::size_t at = tree.find("\n    "); at != std::string::npos;
+         at = tree.find("\n    ", at + 1)) {
+        ++typeLines;
+    }
+    EXPECT_EQ(typeLines, 29U);
+}
+
+TEST(CourtfeeBatch, AnswersEveryLineInOrder) {
+    const CommandRun run = Courtfee({"--batch"},
+                             "1、财产案件\t10000\r\n"
+                             "2、知识产权案件\n"
+                             "1、执行案件\tabc\n"
+                             "1、执行案件\t1e400\n"
+                             "无此类型\t5\n"
+                             "6、劳动争议案件\t");
+    EXPECT_EQ(run.status, kExitFailed);
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; (end = run.out.find('\n', start)) != std::string::npos;
+         start = end + 1) {
+        lines.push_back(run.out.substr(start, end - start));
+    }
+    ASSERT_EQ(lines.size(), 6U) << run.out;
+    EXPECT_EQ(lines[0], "1、财产案件\t10000\t50.00\t");
+    EXPECT_EQ(lines[1], "2、知识产权案件\t0\t1000.00\t");
+    EXPECT_EQ(lines[2], "1、执行案件\tabc\t\t标的中请输入数字！");
+    EXPECT_EQ(lines[3], "1、执行案件\t1e400\t\t计算错误：溢出");
+    EXPECT_EQ(lines[4].rfind("无此类型\t5\t\t未知的案件类型“无此类型”", 0), 0U) << lines[4];
+    EXPECT_EQ(lines[5], "6、劳动争议案件\t0\t10.00\t");
+}
+
+TEST(CourtfeeBatch, ExitsZeroWhenEveryLineSucceeds) {
+    const CommandRun run = Courtfee({"--batch"}, "1、财产案件\t1\n1、离婚案件\t300000\n");
+    EXPECT_EQ(run.status, kExitOk);
+    EXPECT_EQ(run.out, "1、财产案件\t1\t50.00\t\n1、离婚案件\t300000\t800.00\t\n");
+    EXPECT_EQ(Courtfee({"--batch"}, "").out, "");
+}
+
+TEST(CourtfeeBatch, SurvivesNulBytesLongLinesAndInvalidUtf8) {
+    std::string input = "1、财产案件\t1";
+    input.push_back('\0');
+    input += "0\n";
+    input += "\xFF\xFE\t100\n";
+    input += std::string(1 << 20, '7') + "\n";
+    input += "1、财产案件\t" + std::string(1 << 20, '1') + "\n";
+    const CommandRun run = Courtfee({"--batch"}, input);
+    EXPECT_EQ(run.status, kExitFailed);
+    std::size_t lines = 0;
+    for (char c : run.out) {
+        lines += c == '\n' ? 1 : 0;
+    }
+    EXPECT_EQ(lines, 4U);
+    EXPECT_NE(run.out.find("\t标的中请输入数字！\n"), std::string::npos);
+    EXPECT_NE(run.out.find("\xFF\xFE\t100\t\t未知的案件类型"), std::string::npos);
+    EXPECT_NE(run.out.find("\t计算错误：溢出\n"), std::string::npos);
+}
+
+TEST(TypeSuggestions, NameTheClosestTypesFirst) {
+    EXPECT_EQ(ClosestTypes("1、财产案", 1).front(), "1、财产案件");
+    EXPECT_EQ(ClosestTypes("1、申请设立海事赔偿责任限制基金", 1).front(),
+              "1.申请设立海事赔偿责任限制基金");
+    EXPECT_EQ(ClosestTypes("执行案件", 1).front(), "1、执行案件");
+    const std::string message = UnknownTypeMessage(std::string(5000, 'x'));
+    EXPECT_LT(message.size(), 600U);
+}
+
+}  // namespace
+}  // namespace zq::cli
