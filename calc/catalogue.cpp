@@ -2,6 +2,7 @@
 #include "calc/catalogue.h"
 
 #include <array>
+#include <unordered_map>
 
 namespace zq::catalogue {
 namespace {
@@ -119,14 +120,18 @@ std::vector<std::string_view> TypesOfKind(std::string_view kindText) {
 }
 
 RuleChoice RuleOfType(std::string_view typeText) {
-    for (const CaseKind& kind : kKinds) {
-        for (const CaseType& type : kind.types) {
-            if (type.text == typeText) {
-                return type.choice;
+    // Built once; batches look a type up for every line.
+    static const std::unordered_map<std::string_view, RuleChoice> kRules = [] {
+        std::unordered_map<std::string_view, RuleChoice> rules;
+        for (const CaseKind& kind : kKinds) {
+            for (const CaseType& type : kind.types) {
+                rules.emplace(type.text, type.choice);
             }
         }
-    }
-    return {};
+        return rules;
+    }();
+    const auto found = kRules.find(typeText);
+    return found == kRules.end() ? RuleChoice{} : found->second;
 }
 
 }  // namespace zq::catalogue

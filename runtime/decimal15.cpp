@@ -8,22 +8,15 @@
 
 namespace zq {
 
-Decimal15 Decimal15::From(double value) {
-    Decimal15 d;
-    if (value == 0.0 || !std::isfinite(value)) {
-        return d;
-    }
-    d.negative = std::signbit(value);
-    // Scientific with 14 digits after the point: exactly 15 significant digits, correctly
-    // rounded, independent of the locale. Shape: "-d.dddddddddddddde+XXX".
-    std::array<char, 32> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(value),
-                                   std::chars_format::scientific, 14);
-    const std::string_view text(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
+namespace {
+
+// Reads "d.ddde+XX" (as std::to_chars writes scientific) into the decimal.
+void TakeScientific(std::string_view text, Decimal15& d) {
     const std::size_t ePos = text.find('e');
-    d.digits.reserve(15);
-    d.digits.push_back(text[0]);
-    d.digits.append(text.substr(2, ePos - 2));
+    d.digits.assign(1, text[0]);
+    if (ePos > 1) {
+        d.digits.append(text.substr(2, ePos - 2));
+    }
     int exponent = 0;
     const std::string_view expText = text.substr(ePos + 1);
     const char* expBegin = expText.data() + (expText.front() == '+' ? 1 : 0);
@@ -32,6 +25,61 @@ Decimal15 Decimal15::From(double value) {
         d.digits.pop_back();
     }
     d.pointPos = exponent + 1;
+}
+
+// Rounds 16 or 17 digits to 15, halves up; the caller has ruled out exact halves.
+void RoundDigitsTo15(Decimal15& d) {
+    const bool up = d.digits[15] >= '5';
+    d.digits.resize(15);
+    if (up) {
+        std::size_t i = d.digits.size();
+        while (i > 0 && d.digits[i - 1] == '9') {
+            --i;
+        }
+        if (i == 0) {
+            d.digits = "1";
+            ++d.pointPos;
+            return;
+        }
+        ++d.digits[i - 1];
+        d.digits.resize(i);
+    }
+    while (!d.digits.empty() && d.digits.back() == '0') {
+        d.digits.pop_back();
+    }
+}
+
+}  // namespace
+
+Decimal15 Decimal15::From(double value) {
+    Decimal15 d;
+    if (value == 0.0 || !std::isfinite(value)) {
+        return d;
+    }
+    d.negative = std::signbit(value);
+    const double magnitude = std::fabs(value);
+    std::array<char, 32> buf{};
+    // Start from the shortest text that reads back (fast). With at most 15 digits it is the
+    // 15-digit rounding itself, since a double's half-ulp is below half the spacing of 15-digit
+    // decimals. With more, rounding it to 15 digits gives the same result as rounding the exact
+    // value, unless it ends on a 15-digit midpoint (16 digits ending in 5): no other midpoint can
+    // lie between it and the exact value, or that shorter midpoint would have been chosen.
+    auto res = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
+                             std::chars_format::scientific);
+    std::string_view text(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
+    const std::size_t ePos = text.find('e');
+    const std::size_t shortestDigits = ePos > 1 ? ePos - 1 : 1;
+    if (shortestDigits == 16 && text[ePos - 1] == '5') {
+        // A tie for the shortest text: let the exact conversion decide.
+        res = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
+                            std::chars_format::scientific, 14);
+        text = std::string_view(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
+    } else if (shortestDigits > 15) {
+        TakeScientific(text, d);
+        RoundDigitsTo15(d);
+        return d;
+    }
+    TakeScientific(text, d);
     return d;
 }
 

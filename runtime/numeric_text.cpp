@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/numeric_text.h"
 
+#include <array>
 #include <charconv>
-#include <limits>
-#include <optional>
 #include <string>
 
 #include "runtime/calc_failure.h"
@@ -13,20 +12,29 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+bool IsAscii(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Maps the text to ASCII: full-width digits, signs, point, comma and E to their twins, U+2212 to
-// "-", U+3000 to a space. Returns nothing when a character has no place in a number.
-std::optional<std::string> ToAsciiForm(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
+// "-", U+3000 to a space. Returns false when a character has no place in a number.
+bool ToAsciiForm(std::string_view text, std::string& out) {
+    out.resize(text.size());
+    std::size_t length = 0;
     for (std::size_t i = 0; i < text.size();) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
+            out[length++] = static_cast<char>(c);
             ++i;
             continue;
         }
         if (i + 2 >= text.size()) {
-            return std::nullopt;
+            return false;
         }
         const auto b1 = static_cast<unsigned char>(text[i + 1]);
         const auto b2 = static_cast<unsigned char>(text[i + 2]);
@@ -50,12 +58,13 @@ std::optional<std::string> ToAsciiForm(std::string_view text) {
             ascii = ' ';  // U+3000
         }
         if (ascii == 0) {
-            return std::nullopt;
+            return false;
         }
-        out.push_back(ascii);
+        out[length++] = ascii;
         i += 3;
     }
-    return out;
+    out.resize(length);
+    return true;
 }
 
 std::string_view TrimBlanks(std::string_view s) {
@@ -69,21 +78,23 @@ std::string_view TrimBlanks(std::string_view s) {
     return s;
 }
 
-// A number that passed the grammar, in the plain form std::from_chars reads.
+// A number that passed the grammar, in the plain form std::from_chars reads, written into a
+// caller's buffer of at least s.size() + 1 characters.
 struct CleanNumber {
-    std::string text;          // sign, digits, ".", fraction, "e", exponent; no grouping
-    long long magnitude = 0;   // decimal exponent of the leading non-zero digit (saturated)
+    std::size_t length = 0;    // of the text written: sign, digits, ".", fraction, "e", exponent
+    bool negative = false;
     bool allZero = true;
+    long long magnitude = 0;   // decimal exponent of the leading non-zero digit (saturated)
 };
 
-std::optional<CleanNumber> ParseGrammar(std::string_view s) {
-    CleanNumber n;
-    n.text.reserve(s.size() + 1);
+bool ParseGrammar(std::string_view s, char* out, CleanNumber& n) {
+    std::size_t w = 0;
     std::size_t i = 0;
     const std::size_t end = s.size();
     if (i < end && (s[i] == '+' || s[i] == '-')) {
         if (s[i] == '-') {
-            n.text.push_back('-');
+            n.negative = true;
+            out[w++] = '-';
         }
         ++i;
     }
@@ -98,7 +109,7 @@ std::optional<CleanNumber> ParseGrammar(std::string_view s) {
             } else {
                 n.allZero = false;
             }
-            n.text.push_back(s[i]);
+            out[w++] = s[i];
             if (intDigits < kSaturate) {
                 ++intDigits;
             }
@@ -114,9 +125,9 @@ std::optional<CleanNumber> ParseGrammar(std::string_view s) {
     if (i < end && s[i] == '.') {
         ++i;
         if (mantissaDigits == 0) {
-            n.text.push_back('0');
+            out[w++] = '0';  // ".5" reads as "0.5"
         }
-        n.text.push_back('.');
+        out[w++] = '.';
         while (i < end && IsDigit(s[i])) {
             if (n.allZero) {
                 if (s[i] == '0') {
@@ -127,22 +138,22 @@ std::optional<CleanNumber> ParseGrammar(std::string_view s) {
                     n.allZero = false;
                 }
             }
-            n.text.push_back(s[i]);
+            out[w++] = s[i];
             ++mantissaDigits;
             ++i;
         }
     }
     if (mantissaDigits == 0) {
-        return std::nullopt;
+        return false;
     }
     long long exponent = 0;
     if (i < end && (s[i] == 'e' || s[i] == 'E')) {
         ++i;
-        n.text.push_back('e');
+        out[w++] = 'e';
         bool negative = false;
         if (i < end && (s[i] == '+' || s[i] == '-')) {
             negative = s[i] == '-';
-            n.text.push_back(s[i]);
+            out[w++] = s[i];
             ++i;
         }
         std::size_t expDigits = 0;
@@ -150,53 +161,66 @@ std::optional<CleanNumber> ParseGrammar(std::string_view s) {
             if (exponent < kSaturate) {
                 exponent = exponent * 10 + (s[i] - '0');
             }
-            n.text.push_back(s[i]);
+            out[w++] = s[i];
             ++expDigits;
             ++i;
         }
         if (expDigits == 0) {
-            return std::nullopt;
+            return false;
         }
         if (negative) {
             exponent = -exponent;
         }
     }
     if (i != end) {
-        return std::nullopt;
+        return false;
     }
     // Only used to tell overflow from underflow when the value is out of range.
     const long long leading =
         intDigits > leadingZeros ? intDigits - leadingZeros - 1 : -(fracLeadingZeros + 1);
     n.magnitude = leading + exponent;
-    return n;
+    n.length = w;
+    return true;
 }
 
 }  // namespace
 
 NumberReading ReadNumber(std::string_view text) {
     NumberReading reading;
-    const auto ascii = ToAsciiForm(text);
-    if (!ascii) {
-        return reading;
+    std::string converted;
+    if (!IsAscii(text)) {
+        if (!ToAsciiForm(text, converted)) {
+            return reading;
+        }
+        text = converted;
     }
-    const auto clean = ParseGrammar(TrimBlanks(*ascii));
-    if (!clean) {
+    const std::string_view trimmed = TrimBlanks(text);
+    // The clean form is never longer than the text plus the "0" a leading point gains.
+    std::array<char, 64> small;  // NOLINT(cppcoreguidelines-pro-type-member-init): written before read
+    std::string large;
+    char* buffer = small.data();
+    if (trimmed.size() + 1 > small.size()) {
+        large.resize(trimmed.size() + 1);
+        buffer = large.data();
+    }
+    CleanNumber clean;
+    if (!ParseGrammar(trimmed, buffer, clean)) {
         return reading;
     }
     reading.numeric = true;
-    if (clean->allZero) {
-        reading.value = clean->text.front() == '-' ? -0.0 : 0.0;
+    const double zero = clean.negative ? -0.0 : 0.0;
+    if (clean.allZero) {
+        reading.value = zero;
         return reading;
     }
-    const char* first = clean->text.data();
-    const char* last = first + clean->text.size();
     double value = 0.0;
-    const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    const char* last = buffer + clean.length;
+    const auto [ptr, ec] = std::from_chars(buffer, last, value, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
-        if (clean->magnitude > 0) {
+        if (clean.magnitude > 0) {
             reading.overflow = true;
         } else {
-            reading.value = clean->text.front() == '-' ? -0.0 : 0.0;  // underflow reads as 0
+            reading.value = zero;  // underflow reads as 0
         }
         return reading;
     }

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <clocale>
+#include <cmath>
+#include <cstring>
+#include <random>
 #include <string>
 
+#include "runtime/decimal15.h"
 #include "runtime/fee_rounding.h"
 #include "runtime/number_text.h"
 #include "runtime/numeric_text.h"
@@ -94,6 +99,51 @@ TEST(NumberFormatLocale, IgnoresTheCLocale) {
     EXPECT_EQ(TextToNumber("1,000.5"), 1000.5);
     EXPECT_EQ(FormatFeePattern(30.5), "30.5");
     std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+}  // namespace
+}  // namespace zq
+
+namespace zq {
+namespace {
+
+// The fast 15-digit rounding starts from the shortest text; the fixed-precision conversion is
+// the reference it must always agree with.
+std::string Reference15(double value) {
+    char buf[40];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+    std::string text(buf, res.ptr);
+    const std::size_t e = text.find('e');
+    std::string digits = text.substr(0, 1) + text.substr(2, e - 2);
+    while (!digits.empty() && digits.back() == '0') {
+        digits.pop_back();
+    }
+    return digits + "e" + std::to_string(std::stoi(text.substr(e + 1)) + 1);
+}
+
+TEST(Decimal15, AgreesWithTheFixedPrecisionConversion) {
+    std::mt19937_64 random(20070401);
+    std::uniform_int_distribution<long long> cents(1, 100'000'000'000LL);
+    std::uniform_int_distribution<std::uint64_t> bits;
+    for (int i = 0; i < 200000; ++i) {
+        const double amount = static_cast<double>(cents(random)) / 100;
+        double value = 0;
+        switch (i % 4) {
+            case 0: value = amount * 0.025 - 200; break;  // the shape of every fee
+            case 1: value = amount / 3; break;
+            case 2: value = std::nextafter(amount, 1e300); break;
+            default: {
+                const std::uint64_t raw = bits(random);
+                std::memcpy(&value, &raw, sizeof value);
+                if (!std::isfinite(value) || value == 0) {
+                    continue;
+                }
+            }
+        }
+        const Decimal15 d = Decimal15::From(value);
+        ASSERT_EQ(d.digits + "e" + std::to_string(d.pointPos), Reference15(std::fabs(value)))
+            << std::hexfloat << value;
+    }
 }
 
 }  // namespace
