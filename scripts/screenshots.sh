@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Runs the window program under Xvfb with a window manager, prices an example case by typing and
+# clicking as a user would, opens the fee rules, and saves screenshots of both windows in docs/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+zq_install_missing xvfb xauth xdotool openbox x11-utils imagemagick
+
+[ -x build/bin/zorvikquillet ] || { cmake --preset default >/dev/null && cmake --build --preset default; }
+
+display=:77
+Xvfb "$display" -screen 0 1024x768x24 -dpi 96 >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true' EXIT
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+openbox >/dev/null 2>&1 &
+sleep 1
+
+build/bin/zorvikquillet >/dev/null 2>&1 &
+app=$!
+main=$(xdotool search --sync --name '^ZorvikQuillet v2.0$' | head -n 1)
+sleep 1
+
+# Amount field at (80, 252) and the 计算 button at (172, 324) in the window's client area.
+xdotool mousemove --window "$main" 150 262 click 1
+xdotool type --delay 30 "1234567.89"
+xdotool mousemove --window "$main" 212 336 click 1
+sleep 0.5
+mkdir -p docs
+xdotool windowactivate --sync "$main"
+import -window "$(xdotool getactivewindow)" -frame +repage docs/main-window.png
+
+# 收费细则 at (260, 356).
+xdotool mousemove --window "$main" 300 368 click 1
+rules=$(xdotool search --sync --name '^收费细则$' | head -n 1)
+sleep 1
+xdotool windowactivate --sync "$rules"
+import -window "$(xdotool getactivewindow)" -frame +repage docs/fee-rules-window.png
+
+kill $app 2>/dev/null || true
+echo "saved docs/main-window.png and docs/fee-rules-window.png"

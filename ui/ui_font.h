@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QFont>
+
+namespace zq::ui {
+
+// The user-interface font for Simplified Chinese at 9 pt (12 px at 96 DPI): the first CJK family
+// the system has, in order of preference, else the system's default family.
+QFont ChineseUiFont();
+
+}  // namespace zq::ui
