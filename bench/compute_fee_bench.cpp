@@ -18,7 +18,8 @@ BENCHMARK_CAPTURE(Price, payment_order_third, "1、支付令、公示催告案�
 BENCHMARK_CAPTURE(Price, bankruptcy_half, "2、破产案件", "1234567.89");
 BENCHMARK_CAPTURE(Price, intellectual_property, "2、知识产权案件", "0");
 BENCHMARK_CAPTURE(Price, divorce, "1、离婚案件", "350000");
-BENCHMARK_CAPTURE(Price, personality, "3、侵害姓名权、名称权、肖像权、名誉权、荣誉权的案件", "150000");
+BENCHMARK_CAPTURE(Price, personality, "3、侵害姓名权、名称权、肖像权、名誉权、荣誉权的案件",
+                  "150000");
 BENCHMARK_CAPTURE(Price, preservation, "8、申请涉外仲裁财产保全的案件", "250000");
 BENCHMARK_CAPTURE(Price, enforcement, "1、公正执行案件", "12000000");
 BENCHMARK_CAPTURE(Price, flat_fee, "5.申请共同海损理算", "100");

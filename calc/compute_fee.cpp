@@ -40,8 +40,8 @@ FeeOutcome ComputeFee(std::string_view typeText, std::string_view amountText) {
         // A half-finished stage (say the 50 yuan base of an enforcement fee) is not a fee: leave
         // the field empty rather than show it under an error.
         out.feeText.clear();
-        out.message =
-            Message{std::string(failure.description()), std::string(kCalcErrorTitle), kCriticalIcon};
+        out.message = Message{std::string(failure.description()), std::string(kCalcErrorTitle),
+                              kCriticalIcon};
     }
     return out;
 }

@@ -13,7 +13,7 @@ namespace zq {
 // next reads that text back, and the amount is read afresh from its text whenever it is needed.
 // Keeping the text between stages is what makes 10001 yuan cost 50.03, not 50.02.
 class FeeStage {
-public:
+  public:
     FeeStage(std::string_view amountText, std::string& feeText)
         : amountText_(amountText), fee_(feeText) {}
 
@@ -23,7 +23,7 @@ public:
     void WriteComputed(double fee) { fee_ = NumberToText(fee); }
     void WriteConstant(long long yuan) { fee_ = WholeToText(yuan); }
 
-private:
+  private:
     std::string_view amountText_;
     std::string& fee_;
 };

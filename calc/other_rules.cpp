@@ -66,8 +66,8 @@ void EnforcementScale(FeeStage& stage) {
         if (a <= band.lower) {
             break;
         }
-        const double part = a > band.upper ? band.whole
-                                           : Mul(Sub(std::min(a, band.upper), band.lower), band.rate);
+        const double part =
+            a > band.upper ? band.whole : Mul(Sub(std::min(a, band.upper), band.lower), band.rate);
         increment = Add(increment, part);
     }
     stage.WriteComputed(Add(stage.Fee(), increment));

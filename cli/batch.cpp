@@ -30,7 +30,7 @@ constexpr std::size_t kChunk = 1 << 16;
 constexpr std::size_t kFlushAt = 1 << 16;
 
 class LineAnswerer {
-public:
+  public:
     explicit LineAnswerer(std::FILE* out) : out_(out) { buffer_.reserve(kFlushAt * 2); }
     ~LineAnswerer() { Flush(); }
     LineAnswerer(const LineAnswerer&) = delete;
@@ -64,7 +64,7 @@ public:
 
     bool allOk() const { return allOk_; }
 
-private:
+  private:
     std::FILE* out_;
     std::string buffer_;
     bool allOk_ = true;

@@ -22,7 +22,8 @@ std::string RuleInWords(const RuleChoice& choice) {
         case FeeRule::PersonalityScale:
             return "500 元；超过 5 万元至 10 万元的部分按 1%，超过 10 万元的部分按 0.5%";
         case FeeRule::PreservationScale:
-            return "30 元；超过 1000 元至 10 万元的部分按 1%，超过 10 万元的部分按 0.5%，最高 5000 元";
+            return "30 元；超过 1000 元至 10 万元的部分按 1%，超过 10 万元的部分按 0.5%，最高 5000 "
+                   "元";
         case FeeRule::EnforcementScale:
             return "执行金额分段累计：50 元；超过 1 万元的部分按 1.5%、1%、0.5%、0.1%";
         case FeeRule::FlatFee:

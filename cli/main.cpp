@@ -3,6 +3,4 @@
 
 #include "cli/courtfee_app.h"
 
-int main(int argc, char** argv) {
-    return zq::cli::RunCourtfee(argc, argv, stdin, stdout, stderr);
-}
+int main(int argc, char** argv) { return zq::cli::RunCourtfee(argc, argv, stdin, stdout, stderr); }

@@ -16,7 +16,7 @@ enum class FailureKind {
 // The one failure a calculation can raise. Only the Calculate command catches it; it turns
 // the description into the "计算错误" message.
 class CalcFailure : public std::exception {
-public:
+  public:
     explicit CalcFailure(FailureKind kind) noexcept : kind_(kind) {}
 
     FailureKind kind() const noexcept { return kind_; }
@@ -24,7 +24,7 @@ public:
     std::string_view description() const noexcept;
     const char* what() const noexcept override;
 
-private:
+  private:
     FailureKind kind_;
 };
 

@@ -28,8 +28,8 @@ std::string FormatFeePattern(double value) {
         out.append(hundredths, 0, hundredths.size() - 2);
     }
     out.push_back('.');
-    std::string fraction = hundredths.size() >= 2 ? hundredths.substr(hundredths.size() - 2)
-                                                  : "0" + hundredths;
+    std::string fraction =
+        hundredths.size() >= 2 ? hundredths.substr(hundredths.size() - 2) : "0" + hundredths;
     while (!fraction.empty() && fraction.back() == '0') {
         fraction.pop_back();
     }

@@ -23,7 +23,7 @@ struct Message {
 
 // Shows messages modally. The window program implements it with its toolkit; tests replace it.
 class MessageBoxService {
-public:
+  public:
     virtual ~MessageBoxService() = default;
     virtual void Show(const Message& message) = 0;
 };

@@ -43,12 +43,23 @@ bool ToAsciiForm(std::string_view text, std::string& out) {
             ascii = static_cast<char>('0' + (b2 - 0x90));  // U+FF10..U+FF19
         } else if (c == 0xEF && b1 == 0xBC) {
             switch (b2) {
-                case 0x8B: ascii = '+'; break;  // U+FF0B
-                case 0x8C: ascii = ','; break;  // U+FF0C
-                case 0x8D: ascii = '-'; break;  // U+FF0D
-                case 0x8E: ascii = '.'; break;  // U+FF0E
-                case 0xA5: ascii = 'E'; break;  // U+FF25
-                default: break;
+                case 0x8B:
+                    ascii = '+';
+                    break;  // U+FF0B
+                case 0x8C:
+                    ascii = ',';
+                    break;  // U+FF0C
+                case 0x8D:
+                    ascii = '-';
+                    break;  // U+FF0D
+                case 0x8E:
+                    ascii = '.';
+                    break;  // U+FF0E
+                case 0xA5:
+                    ascii = 'E';
+                    break;  // U+FF25
+                default:
+                    break;
             }
         } else if (c == 0xEF && b1 == 0xBD && b2 == 0x85) {
             ascii = 'e';  // U+FF45
@@ -81,10 +92,10 @@ std::string_view TrimBlanks(std::string_view s) {
 // A number that passed the grammar, in the plain form std::from_chars reads, written into a
 // caller's buffer of at least s.size() + 1 characters.
 struct CleanNumber {
-    std::size_t length = 0;    // of the text written: sign, digits, ".", fraction, "e", exponent
+    std::size_t length = 0;  // of the text written: sign, digits, ".", fraction, "e", exponent
     bool negative = false;
     bool allZero = true;
-    long long magnitude = 0;   // decimal exponent of the leading non-zero digit (saturated)
+    long long magnitude = 0;  // decimal exponent of the leading non-zero digit (saturated)
 };
 
 bool ParseGrammar(std::string_view s, char* out, CleanNumber& n) {
@@ -196,7 +207,8 @@ NumberReading ReadNumber(std::string_view text) {
     }
     const std::string_view trimmed = TrimBlanks(text);
     // The clean form is never longer than the text plus the "0" a leading point gains.
-    std::array<char, 64> small;  // NOLINT(cppcoreguidelines-pro-type-member-init): written before read
+    std::array<char, 64>
+        small;  // NOLINT(cppcoreguidelines-pro-type-member-init): written before read
     std::string large;
     char* buffer = small.data();
     if (trimmed.size() + 1 > small.size()) {

@@ -18,21 +18,20 @@ using Texts = std::vector<std::string_view>;
 TEST(Catalogue, KindsOfEachClassInDisplayOrder) {
     EXPECT_EQ(KindsOfClass(0), (Texts{"一、财产案件", "二、非财产案件", "三、申请诉讼保全措施案件",
                                       "四、执行案件", "五、支付令、公示催告案件"}));
-    EXPECT_EQ(KindsOfClass(1),
-              (Texts{"一、仲裁案件", "二、申请承认外国法院民事判决、裁定案件",
-                     "三、申请认可台湾地区法院民事判决、裁定、调解书案件", "四、行政执行案件",
-                     "五、公正执行案件", "六、海事案件申请"}));
+    EXPECT_EQ(KindsOfClass(1), (Texts{"一、仲裁案件", "二、申请承认外国法院民事判决、裁定案件",
+                                      "三、申请认可台湾地区法院民事判决、裁定、调解书案件",
+                                      "四、行政执行案件", "五、公正执行案件", "六、海事案件申请"}));
     EXPECT_TRUE(KindsOfClass(2).empty());
     EXPECT_TRUE(KindsOfClass(-1).empty());
 }
 
 TEST(Catalogue, TypesOfKindsInDisplayOrder) {
     EXPECT_EQ(TypesOfKind("一、财产案件"), (Texts{"1、财产案件", "2、破产案件"}));
-    EXPECT_EQ(TypesOfKind("二、非财产案件"),
-              (Texts{"1、离婚案件", "2、知识产权案件",
-                     "3、侵害姓名权、名称权、肖像权、名誉权、荣誉权的案件",
-                     "4、商标、专利、海事行政案件", "5、其他行政案件", "6、劳动争议案件",
-                     "7、管辖异议不成立"}));
+    EXPECT_EQ(
+        TypesOfKind("二、非财产案件"),
+        (Texts{"1、离婚案件", "2、知识产权案件",
+               "3、侵害姓名权、名称权、肖像权、名誉权、荣誉权的案件", "4、商标、专利、海事行政案件",
+               "5、其他行政案件", "6、劳动争议案件", "7、管辖异议不成立"}));
     EXPECT_EQ(TypesOfKind("一、仲裁案件"),
               (Texts{"1、申请执行仲裁裁决（涉外）", "2、申请撤销仲裁裁决的案件",
                      "3、申请确认仲裁协议效力的案件", "4、申请承认外国仲裁裁决的案件",
@@ -41,8 +40,8 @@ TEST(Catalogue, TypesOfKindsInDisplayOrder) {
     EXPECT_EQ(TypesOfKind("六、海事案件申请"),
               (Texts{"1.申请设立海事赔偿责任限制基金", "2.申请海事强制令", "3.申请船舶优先权催告",
                      "4.申请海事债权登记", "5.申请共同海损理算"}));
-    for (const char* single : {"三、申请诉讼保全措施案件", "四、执行案件", "五、支付令、公示催告案件",
-                               "二、申请承认外国法院民事判决、裁定案件",
+    for (const char* single : {"三、申请诉讼保全措施案件", "四、执行案件",
+                               "五、支付令、公示催告案件", "二、申请承认外国法院民事判决、裁定案件",
                                "三、申请认可台湾地区法院民事判决、裁定、调解书案件",
                                "四、行政执行案件", "五、公正执行案件"}) {
         EXPECT_EQ(TypesOfKind(single).size(), 1U) << single;

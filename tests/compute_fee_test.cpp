@@ -38,72 +38,70 @@ TEST_P(ComputeFeeShows, TheFeeAsTheWindowShowsIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     PropertyScale, ComputeFeeShows,
-    ::testing::Values(
-        FeeCase{"empty_amount", kProperty, "", "50.00"},
-        FeeCase{"band1_upper_edge", kProperty, "10000", "50.00"},
-        FeeCase{"band2_just_above", kProperty, "10001", "50.03"},
-        FeeCase{"negative", kProperty, "-5", "50.00"}, FeeCase{"zero", kProperty, "0", "50.00"},
-        FeeCase{"two_decimals", kProperty, "12345.678", "108.64"},
-        FeeCase{"band2_upper_edge", kProperty, "100000", "2300.00"},
-        FeeCase{"band3_upper_edge", kProperty, "200000", "4300.00"},
-        FeeCase{"band4_upper_edge", kProperty, "500000", "8800.00"},
-        FeeCase{"band5_upper_edge", kProperty, "1000000", "13800.00"},
-        FeeCase{"band6_upper_edge", kProperty, "2000000", "22800.00"},
-        FeeCase{"band7_upper_edge", kProperty, "5000000", "46800.00"},
-        FeeCase{"band8_upper_edge", kProperty, "10000000", "81800.00"},
-        FeeCase{"band9_upper_edge", kProperty, "20000000", "141800.00"},
-        FeeCase{"band10", kProperty, "30000000", "191800.00"},
-        FeeCase{"grouped_fullwidth", kProperty, "１,０００,０００", "13800.00"},
-        FeeCase{"huge_written_in_full", kProperty, "1e20", "500000000000042000.00"},
-        FeeCase{"underflow_is_zero", kProperty, "1e-400", "50.00"}),
+    ::testing::Values(FeeCase{"empty_amount", kProperty, "", "50.00"},
+                      FeeCase{"band1_upper_edge", kProperty, "10000", "50.00"},
+                      FeeCase{"band2_just_above", kProperty, "10001", "50.03"},
+                      FeeCase{"negative", kProperty, "-5", "50.00"},
+                      FeeCase{"zero", kProperty, "0", "50.00"},
+                      FeeCase{"two_decimals", kProperty, "12345.678", "108.64"},
+                      FeeCase{"band2_upper_edge", kProperty, "100000", "2300.00"},
+                      FeeCase{"band3_upper_edge", kProperty, "200000", "4300.00"},
+                      FeeCase{"band4_upper_edge", kProperty, "500000", "8800.00"},
+                      FeeCase{"band5_upper_edge", kProperty, "1000000", "13800.00"},
+                      FeeCase{"band6_upper_edge", kProperty, "2000000", "22800.00"},
+                      FeeCase{"band7_upper_edge", kProperty, "5000000", "46800.00"},
+                      FeeCase{"band8_upper_edge", kProperty, "10000000", "81800.00"},
+                      FeeCase{"band9_upper_edge", kProperty, "20000000", "141800.00"},
+                      FeeCase{"band10", kProperty, "30000000", "191800.00"},
+                      FeeCase{"grouped_fullwidth", kProperty, "１,０００,０００", "13800.00"},
+                      FeeCase{"huge_written_in_full", kProperty, "1e20", "500000000000042000.00"},
+                      FeeCase{"underflow_is_zero", kProperty, "1e-400", "50.00"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     DerivedRules, ComputeFeeShows,
-    ::testing::Values(
-        FeeCase{"payment_order_third", kPaymentOrder, "10000", "16.67"},
-        FeeCase{"payment_order_band3", kPaymentOrder, "150000", "1100.00"},
-        FeeCase{"payment_order_half_even_up", kPaymentOrder, "10001", "16.68"},
-        FeeCase{"payment_order_half_even_down", kPaymentOrder, "10002.2", "16.68"},
-        FeeCase{"bankruptcy_half", kBankruptcy, "10000", "25.00"},
-        FeeCase{"bankruptcy_half_of_odd_cent", kBankruptcy, "10001", "25.01"},
-        FeeCase{"bankruptcy_cap", kBankruptcy, "200000000", "300000.00"},
-        FeeCase{"bankruptcy_just_below_cap", kBankruptcy, "111640000", "300000.00"},
-        FeeCase{"ip_zero", kIntellectual, "0", "1000.00"},
-        FeeCase{"ip_empty", kIntellectual, "", "1000.00"},
-        FeeCase{"ip_negative_zero", kIntellectual, "-0", "1000.00"},
-        FeeCase{"ip_with_amount", kIntellectual, "10000", "50.00"},
-        FeeCase{"ip_negative", kIntellectual, "-5", "50.00"},
-        FeeCase{"ip_band2", kIntellectual, "20000", "300.00"}),
+    ::testing::Values(FeeCase{"payment_order_third", kPaymentOrder, "10000", "16.67"},
+                      FeeCase{"payment_order_band3", kPaymentOrder, "150000", "1100.00"},
+                      FeeCase{"payment_order_half_even_up", kPaymentOrder, "10001", "16.68"},
+                      FeeCase{"payment_order_half_even_down", kPaymentOrder, "10002.2", "16.68"},
+                      FeeCase{"bankruptcy_half", kBankruptcy, "10000", "25.00"},
+                      FeeCase{"bankruptcy_half_of_odd_cent", kBankruptcy, "10001", "25.01"},
+                      FeeCase{"bankruptcy_cap", kBankruptcy, "200000000", "300000.00"},
+                      FeeCase{"bankruptcy_just_below_cap", kBankruptcy, "111640000", "300000.00"},
+                      FeeCase{"ip_zero", kIntellectual, "0", "1000.00"},
+                      FeeCase{"ip_empty", kIntellectual, "", "1000.00"},
+                      FeeCase{"ip_negative_zero", kIntellectual, "-0", "1000.00"},
+                      FeeCase{"ip_with_amount", kIntellectual, "10000", "50.00"},
+                      FeeCase{"ip_negative", kIntellectual, "-5", "50.00"},
+                      FeeCase{"ip_band2", kIntellectual, "20000", "300.00"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     OtherRules, ComputeFeeShows,
-    ::testing::Values(
-        FeeCase{"divorce_base", kDivorce, "200000", "300.00"},
-        FeeCase{"divorce_excess", kDivorce, "300000", "800.00"},
-        FeeCase{"divorce_cent", kDivorce, "200001", "300.01"},
-        FeeCase{"personality_base", kPersonality, "50000", "500.00"},
-        FeeCase{"personality_middle", kPersonality, "75000", "750.00"},
-        FeeCase{"personality_edge", kPersonality, "100000", "1000.00"},
-        FeeCase{"personality_above", kPersonality, "100001", "1000.01"},
-        FeeCase{"personality_high", kPersonality, "200000", "1500.00"},
-        FeeCase{"preservation_base", kPreservation, "1000", "30.00"},
-        FeeCase{"preservation_one_decimal", kPreservation, "1050", "30.5"},
-        FeeCase{"preservation_edge", kPreservation, "100000", "1020.00"},
-        FeeCase{"preservation_above_edge", kPreservation, "100200", "1021.00"},
-        FeeCase{"preservation_below_cap", kPreservation, "895000", "4995.00"},
-        FeeCase{"preservation_at_cap", kPreservation, "896000", "5000.00"},
-        FeeCase{"preservation_capped", kPreservation, "2000000", "5000.00"},
-        FeeCase{"arbitral_preservation", kArbitralPreservation, "100200", "1021.00"},
-        FeeCase{"enforcement_zero", kEnforcement, "0", "50.00"},
-        FeeCase{"enforcement_empty", kEnforcement, "", "50.00"},
-        FeeCase{"enforcement_band1", kEnforcement, "500000", "7400.00"},
-        FeeCase{"enforcement_band2", kEnforcement, "5000000", "52400.00"},
-        FeeCase{"enforcement_band3", kEnforcement, "10000000", "77400.00"},
-        FeeCase{"enforcement_band4", kEnforcement, "20000000", "87400.00"},
-        FeeCase{"enforcement_hong_kong", "7、申请执行香港特区作出的仲裁裁决的案件", "600000",
-                "8400.00"}),
+    ::testing::Values(FeeCase{"divorce_base", kDivorce, "200000", "300.00"},
+                      FeeCase{"divorce_excess", kDivorce, "300000", "800.00"},
+                      FeeCase{"divorce_cent", kDivorce, "200001", "300.01"},
+                      FeeCase{"personality_base", kPersonality, "50000", "500.00"},
+                      FeeCase{"personality_middle", kPersonality, "75000", "750.00"},
+                      FeeCase{"personality_edge", kPersonality, "100000", "1000.00"},
+                      FeeCase{"personality_above", kPersonality, "100001", "1000.01"},
+                      FeeCase{"personality_high", kPersonality, "200000", "1500.00"},
+                      FeeCase{"preservation_base", kPreservation, "1000", "30.00"},
+                      FeeCase{"preservation_one_decimal", kPreservation, "1050", "30.5"},
+                      FeeCase{"preservation_edge", kPreservation, "100000", "1020.00"},
+                      FeeCase{"preservation_above_edge", kPreservation, "100200", "1021.00"},
+                      FeeCase{"preservation_below_cap", kPreservation, "895000", "4995.00"},
+                      FeeCase{"preservation_at_cap", kPreservation, "896000", "5000.00"},
+                      FeeCase{"preservation_capped", kPreservation, "2000000", "5000.00"},
+                      FeeCase{"arbitral_preservation", kArbitralPreservation, "100200", "1021.00"},
+                      FeeCase{"enforcement_zero", kEnforcement, "0", "50.00"},
+                      FeeCase{"enforcement_empty", kEnforcement, "", "50.00"},
+                      FeeCase{"enforcement_band1", kEnforcement, "500000", "7400.00"},
+                      FeeCase{"enforcement_band2", kEnforcement, "5000000", "52400.00"},
+                      FeeCase{"enforcement_band3", kEnforcement, "10000000", "77400.00"},
+                      FeeCase{"enforcement_band4", kEnforcement, "20000000", "87400.00"},
+                      FeeCase{"enforcement_hong_kong", "7、申请执行香港特区作出的仲裁裁决的案件",
+                              "600000", "8400.00"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -183,16 +181,23 @@ double Shown(const char* type, double amount) {
 TEST(FeeScales, ClosedFormsAgreeWithTheMarginalRatesOfTheMeasures) {
     constexpr double kTop = 1e12;
     const auto property = [](double a) {
-        return MarginalFee(a, 50, {{10000, 1e5, 0.025}, {1e5, 2e5, 0.02}, {2e5, 5e5, 0.015},
-                                   {5e5, 1e6, 0.01}, {1e6, 2e6, 0.009}, {2e6, 5e6, 0.008},
-                                   {5e6, 1e7, 0.007}, {1e7, 2e7, 0.006}, {2e7, kTop, 0.005}});
+        return MarginalFee(a, 50,
+                           {{10000, 1e5, 0.025},
+                            {1e5, 2e5, 0.02},
+                            {2e5, 5e5, 0.015},
+                            {5e5, 1e6, 0.01},
+                            {1e6, 2e6, 0.009},
+                            {2e6, 5e6, 0.008},
+                            {5e6, 1e7, 0.007},
+                            {1e7, 2e7, 0.006},
+                            {2e7, kTop, 0.005}});
     };
     const auto preservation = [](double a) {
         return std::min(5000.0, MarginalFee(a, 30, {{1000, 1e5, 0.01}, {1e5, kTop, 0.005}}));
     };
     const auto enforcement = [](double a) {
-        return MarginalFee(a, 50, {{10000, 5e5, 0.015}, {5e5, 5e6, 0.01}, {5e6, 1e7, 0.005},
-                                   {1e7, kTop, 0.001}});
+        return MarginalFee(
+            a, 50, {{10000, 5e5, 0.015}, {5e5, 5e6, 0.01}, {5e6, 1e7, 0.005}, {1e7, kTop, 0.001}});
     };
     for (double edge : {1000.0, 10000.0, 50000.0, 1e5, 2e5, 5e5, 1e6, 2e6, 5e6, 1e7, 2e7}) {
         for (double amount : {edge - 1, edge, edge + 1, edge + 0.5}) {

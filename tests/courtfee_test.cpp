@@ -104,12 +104,12 @@ TEST(CourtfeeList, EveryTypeUnderItsKindWithItsRuleInWords) {
 
 TEST(CourtfeeBatch, AnswersEveryLineInOrder) {
     const CommandRun run = Courtfee({"--batch"},
-                             "1、财产案件\t10000\r\n"
-                             "2、知识产权案件\n"
-                             "1、执行案件\tabc\n"
-                             "1、执行案件\t1e400\n"
-                             "无此类型\t5\n"
-                             "6、劳动争议案件\t");
+                                    "1、财产案件\t10000\r\n"
+                                    "2、知识产权案件\n"
+                                    "1、执行案件\tabc\n"
+                                    "1、执行案件\t1e400\n"
+                                    "无此类型\t5\n"
+                                    "6、劳动争议案件\t");
     EXPECT_EQ(run.status, kExitFailed);
     std::vector<std::string> lines;
     for (std::size_t start = 0, end; (end = run.out.find('\n', start)) != std::string::npos;

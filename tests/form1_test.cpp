@@ -45,7 +45,8 @@ void Select(QListWidget* list, const QString& text) {
     const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
     QVERIFY2(found.size() == 1, qPrintable(text));
     list->scrollToItem(found[0]);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found[0]).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(found[0]).center());
 }
 
 }  // namespace
@@ -53,7 +54,7 @@ void Select(QListWidget* list, const QString& text) {
 class Form1Test : public QObject {
     Q_OBJECT
 
-private:
+  private:
     zq::test::RecordingMessageBox messages_;
     zq::test::RecordingLinkOpener opener_;
     std::unique_ptr<Form1> form_;
@@ -72,7 +73,7 @@ private:
         QTest::mouseClick(form_->Command1(), Qt::LeftButton);
     }
 
-private slots:
+  private slots:
     void init() {
         messages_.shown.clear();
         opener_.hosts.clear();
@@ -105,7 +106,8 @@ private slots:
     void classesCascadeToTheirFirstKindAndType() {
         QTest::mouseClick(form_->Option1(1), Qt::LeftButton);
         ExpectStartOfClass(1);
-        QCOMPARE(zq::ui::SelectedText(form_->List2()), QStringLiteral("1、申请执行仲裁裁决（涉外）"));
+        QCOMPARE(zq::ui::SelectedText(form_->List2()),
+                 QStringLiteral("1、申请执行仲裁裁决（涉外）"));
         Select(form_->List1(), QStringLiteral("六、海事案件申请"));
         Select(form_->List2(), QStringLiteral("3.申请船舶优先权催告"));
         QTest::mouseClick(form_->Option1(0), Qt::LeftButton);
@@ -127,7 +129,8 @@ private slots:
             QTest::keyClick(form_->List1(), Qt::Key_Down);
             const QString kind = zq::ui::SelectedText(form_->List1());
             QCOMPARE(kind, form_->List1()->item(step)->text());
-            QCOMPARE(Entries(form_->List2()), Texts(zq::catalogue::TypesOfKind(kind.toStdString())));
+            QCOMPARE(Entries(form_->List2()),
+                     Texts(zq::catalogue::TypesOfKind(kind.toStdString())));
             QCOMPARE(form_->List2()->currentRow(), 0);
             QVERIFY(form_->List2()->item(0)->isSelected());
         }
@@ -139,17 +142,36 @@ private slots:
         QTest::addColumn<QString>("amount");
         QTest::addColumn<QString>("amountAfter");
         QTest::addColumn<QString>("fee");
-        QTest::newRow("empty-amount") << "一、财产案件" << "1、财产案件" << "" << "0" << "50.00";
-        QTest::newRow("band2-cent") << "一、财产案件" << "1、财产案件" << "10001" << "10001" << "50.03";
-        QTest::newRow("payment-order") << "五、支付令、公示催告案件" << "1、支付令、公示催告案件"
-                                       << "10000" << "10000" << "16.67";
-        QTest::newRow("ip-without-amount") << "二、非财产案件" << "2、知识产权案件" << ""
-                                           << "0" << "1000.00";
+        QTest::newRow("empty-amount") << "一、财产案件"
+                                      << "1、财产案件"
+                                      << ""
+                                      << "0"
+                                      << "50.00";
+        QTest::newRow("band2-cent") << "一、财产案件"
+                                    << "1、财产案件"
+                                    << "10001"
+                                    << "10001"
+                                    << "50.03";
+        QTest::newRow("payment-order") << "五、支付令、公示催告案件"
+                                       << "1、支付令、公示催告案件"
+                                       << "10000"
+                                       << "10000"
+                                       << "16.67";
+        QTest::newRow("ip-without-amount") << "二、非财产案件"
+                                           << "2、知识产权案件"
+                                           << ""
+                                           << "0"
+                                           << "1000.00";
         QTest::newRow("preservation-one-decimal") << "三、申请诉讼保全措施案件"
-                                                  << "1、申请诉讼保全措施案件" << "1050" << "1050"
+                                                  << "1、申请诉讼保全措施案件"
+                                                  << "1050"
+                                                  << "1050"
                                                   << "30.5";
-        QTest::newRow("fullwidth-amount") << "四、执行案件" << "1、执行案件" << "５０００００"
-                                          << "５０００００" << "7400.00";
+        QTest::newRow("fullwidth-amount") << "四、执行案件"
+                                          << "1、执行案件"
+                                          << "５０００００"
+                                          << "５０００００"
+                                          << "7400.00";
     }
 
     void calculateShowsTheFee() {
@@ -304,7 +326,8 @@ private slots:
         QTest::mouseClick(form_->Command3(), Qt::LeftButton);
         Form2* first = form_->feeRulesWindow();
         QVERIFY(QTest::qWaitForWindowExposed(first));
-        QVERIFY(first->Text1()->toPlainText().startsWith(QStringLiteral("诉讼费用交纳办法 \n\n第一章总 则")));
+        QVERIFY(first->Text1()->toPlainText().startsWith(
+            QStringLiteral("诉讼费用交纳办法 \n\n第一章总 则")));
         QCOMPARE(first->Text1()->verticalScrollBar()->value(), 0);
         QCOMPARE(first->parentWidget(), nullptr);
         first->Text1()->verticalScrollBar()->setValue(40);

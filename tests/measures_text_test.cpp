@@ -8,11 +8,11 @@
 class MeasuresTextTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QString text_ = QString::fromUtf8(zq::ui::MeasuresTextUtf8());
     QStringList paragraphs_ = text_.split(QStringLiteral("\r\n\r\n"));
 
-private slots:
+  private slots:
     void hasTheSizeOfThePublishedText() {
         QCOMPARE(text_.size(), 7798);
         qsizetype nonAscii = 0;
@@ -44,12 +44,16 @@ private slots:
 
     void runsFromTheTitleThroughEightChaptersToArticle56() {
         QCOMPARE(paragraphs_.front(), QStringLiteral("诉讼费用交纳办法 "));
-        QVERIFY(paragraphs_.back().startsWith(QStringLiteral("第五十六条本办法自2007年4月1日起施行")));
-        const QStringList chapters{
-            QStringLiteral("第一章总 则 "),          QStringLiteral("第二章诉讼费用交纳范围 "),
-            QStringLiteral("第三章诉讼费用交纳标准 "), QStringLiteral("第四章诉讼费用的交纳和退还 "),
-            QStringLiteral("第五章诉讼费用的负担 "),   QStringLiteral("第六章司法救助 "),
-            QStringLiteral("第七章诉讼费用的管理和监督 "), QStringLiteral("第八章附 则 ")};
+        QVERIFY(
+            paragraphs_.back().startsWith(QStringLiteral("第五十六条本办法自2007年4月1日起施行")));
+        const QStringList chapters{QStringLiteral("第一章总 则 "),
+                                   QStringLiteral("第二章诉讼费用交纳范围 "),
+                                   QStringLiteral("第三章诉讼费用交纳标准 "),
+                                   QStringLiteral("第四章诉讼费用的交纳和退还 "),
+                                   QStringLiteral("第五章诉讼费用的负担 "),
+                                   QStringLiteral("第六章司法救助 "),
+                                   QStringLiteral("第七章诉讼费用的管理和监督 "),
+                                   QStringLiteral("第八章附 则 ")};
         qsizetype at = 0;
         for (const QString& chapter : chapters) {
             const qsizetype found = paragraphs_.indexOf(chapter, at);
@@ -58,10 +62,9 @@ private slots:
         }
         int articles = 0;
         for (const QString& paragraph : paragraphs_) {
-            articles += paragraph.startsWith(QChar(u'第')) &&
-                                paragraph.left(8).contains(QChar(u'条'))
-                            ? 1
-                            : 0;
+            articles +=
+                paragraph.startsWith(QChar(u'第')) && paragraph.left(8).contains(QChar(u'条')) ? 1
+                                                                                               : 0;
         }
         QCOMPARE(articles, 56);
     }

@@ -31,15 +31,17 @@ TEST_P(NumberToTextTest, WritesFifteenSignificantDigitsAndReadsBack) {
     EXPECT_EQ(NumberToText(TextToNumber(text)), text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, NumberToTextTest,
-    ::testing::Values(TextCase{300, "300"}, TextCase{108.64195, "108.64195"},
-                      TextCase{10001 * 0.025 - 200, "50.025"}, TextCase{50.0 / 3, "16.6666666666667"},
-                      TextCase{-0.0, "0"}, TextCase{0.5, "0.5"}, TextCase{-12.5, "-12.5"},
-                      TextCase{0.0001, "0.0001"}, TextCase{1e-6, "1E-06"},
-                      TextCase{999999999999999, "999999999999999"}, TextCase{1e15, "1E+15"},
-                      TextCase{1e20 * 0.005 + 41800, "5.00000000000042E+17"},
-                      TextCase{1.5e300, "1.5E+300"}));
+INSTANTIATE_TEST_SUITE_P(Values, NumberToTextTest,
+                         ::testing::Values(TextCase{300, "300"}, TextCase{108.64195, "108.64195"},
+                                           TextCase{10001 * 0.025 - 200, "50.025"},
+                                           TextCase{50.0 / 3, "16.6666666666667"},
+                                           TextCase{-0.0, "0"}, TextCase{0.5, "0.5"},
+                                           TextCase{-12.5, "-12.5"}, TextCase{0.0001, "0.0001"},
+                                           TextCase{1e-6, "1E-06"},
+                                           TextCase{999999999999999, "999999999999999"},
+                                           TextCase{1e15, "1E+15"},
+                                           TextCase{1e20 * 0.005 + 41800, "5.00000000000042E+17"},
+                                           TextCase{1.5e300, "1.5E+300"}));
 
 TEST(WholeToText, PlainDigits) {
     EXPECT_EQ(WholeToText(50), "50");
@@ -63,8 +65,8 @@ INSTANTIATE_TEST_SUITE_P(Values, RoundHalfEvenTest,
                                            RoundCase{0.125, 0.12}, RoundCase{0.135, 0.14},
                                            RoundCase{99.995, 100}, RoundCase{0.005, 0},
                                            RoundCase{0.0051, 0.01}, RoundCase{-2.675, -2.68},
-                                           RoundCase{1234567.891, 1234567.89},
-                                           RoundCase{0.0004, 0}, RoundCase{1e17, 1e17}));
+                                           RoundCase{1234567.891, 1234567.89}, RoundCase{0.0004, 0},
+                                           RoundCase{1e17, 1e17}));
 
 struct PatternCase {
     double value;
@@ -77,14 +79,15 @@ TEST_P(FeePatternTest, WritesIntegerPointAndAtMostTwoDecimals) {
     EXPECT_EQ(FormatFeePattern(GetParam().value), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, FeePatternTest,
-    ::testing::Values(PatternCase{50, "50."}, PatternCase{30.5, "30.5"},
-                      PatternCase{108.64195, "108.64"}, PatternCase{50.025, "50.03"},
-                      PatternCase{10001 * 0.025 - 200, "50.03"}, PatternCase{16.67, "16.67"},
-                      PatternCase{0.5, ".5"}, PatternCase{0.004, "."}, PatternCase{99.995, "100."},
-                      PatternCase{5.00000000000042e17, "500000000000042000."},
-                      PatternCase{1e300, "1" + std::string(300, '0') + "."}));
+INSTANTIATE_TEST_SUITE_P(Values, FeePatternTest,
+                         ::testing::Values(PatternCase{50, "50."}, PatternCase{30.5, "30.5"},
+                                           PatternCase{108.64195, "108.64"},
+                                           PatternCase{50.025, "50.03"},
+                                           PatternCase{10001 * 0.025 - 200, "50.03"},
+                                           PatternCase{16.67, "16.67"}, PatternCase{0.5, ".5"},
+                                           PatternCase{0.004, "."}, PatternCase{99.995, "100."},
+                                           PatternCase{5.00000000000042e17, "500000000000042000."},
+                                           PatternCase{1e300, "1" + std::string(300, '0') + "."}));
 
 TEST(NumberFormatLocale, IgnoresTheCLocale) {
     // The window program's toolkit sets the locale from the environment; a comma locale must
@@ -129,9 +132,15 @@ TEST(Decimal15, AgreesWithTheFixedPrecisionConversion) {
         const double amount = static_cast<double>(cents(random)) / 100;
         double value = 0;
         switch (i % 4) {
-            case 0: value = amount * 0.025 - 200; break;  // the shape of every fee
-            case 1: value = amount / 3; break;
-            case 2: value = std::nextafter(amount, 1e300); break;
+            case 0:
+                value = amount * 0.025 - 200;
+                break;  // the shape of every fee
+            case 1:
+                value = amount / 3;
+                break;
+            case 2:
+                value = std::nextafter(amount, 1e300);
+                break;
             default: {
                 const std::uint64_t raw = bits(random);
                 std::memcpy(&value, &raw, sizeof value);

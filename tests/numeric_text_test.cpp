@@ -32,20 +32,32 @@ TEST_P(NumberGrammarAccepts, ReadsTheValue) {
 INSTANTIATE_TEST_SUITE_P(
     Forms, NumberGrammarAccepts,
     ::testing::Values(
-        Accepted{"plain", "10000", 10000}, Accepted{"zero", "0", 0},
-        Accepted{"negative", "-5", -5}, Accepted{"plus", "+7", 7},
-        Accepted{"fraction", "108.64195", 108.64195}, Accepted{"leading_point", ".5", 0.5},
-        Accepted{"trailing_point", "5.", 5}, Accepted{"grouped", "1,000,000", 1000000},
-        Accepted{"grouped_fraction", "1,234.5", 1234.5}, Accepted{"exponent", "1e3", 1000},
-        Accepted{"exponent_upper_signed", "2.5E-1", 0.25}, Accepted{"exponent_plus", "1e+2", 100},
-        Accepted{"blanks_around", " \t12\t ", 12},
-        Accepted{"ideographic_space", "\u3000" "12" "\u3000", 12},
+        Accepted{"plain", "10000", 10000}, Accepted{"zero", "0", 0}, Accepted{"negative", "-5", -5},
+        Accepted{"plus", "+7", 7}, Accepted{"fraction", "108.64195", 108.64195},
+        Accepted{"leading_point", ".5", 0.5}, Accepted{"trailing_point", "5.", 5},
+        Accepted{"grouped", "1,000,000", 1000000}, Accepted{"grouped_fraction", "1,234.5", 1234.5},
+        Accepted{"exponent", "1e3", 1000}, Accepted{"exponent_upper_signed", "2.5E-1", 0.25},
+        Accepted{"exponent_plus", "1e+2", 100}, Accepted{"blanks_around", " \t12\t ", 12},
+        Accepted{"ideographic_space",
+                 "\u3000"
+                 "12"
+                 "\u3000",
+                 12},
         Accepted{"fullwidth_digits", "\uFF11\uFF10\uFF10\uFF10\uFF10", 10000},
         Accepted{"fullwidth_sign_point_comma", "\uFF0D\uFF11\uFF0C\uFF10\uFF10\uFF10\uFF0E\uFF15",
                  -1000.5},
-        Accepted{"fullwidth_plus_exponent", "\uFF0B1\uFF45" "2", 100},
-        Accepted{"fullwidth_upper_exponent", "1\uFF25" "2", 100},
-        Accepted{"minus_sign", "\u2212" "5", -5},
+        Accepted{"fullwidth_plus_exponent",
+                 "\uFF0B1\uFF45"
+                 "2",
+                 100},
+        Accepted{"fullwidth_upper_exponent",
+                 "1\uFF25"
+                 "2",
+                 100},
+        Accepted{"minus_sign",
+                 "\u2212"
+                 "5",
+                 -5},
         Accepted{"correctly_rounded", "0.1", 0.1},
         Accepted{"long_digit_run", std::string(400, '0') + "1", 1},
         Accepted{"largest_double", "1.7976931348623157e308", std::numeric_limits<double>::max()}),
@@ -58,13 +70,18 @@ TEST_P(NumberGrammarRejects, IsNotNumericAndDoesNotConvert) {
     EXPECT_THROW(TextToNumber(GetParam()), CalcFailure);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Forms, NumberGrammarRejects,
-    ::testing::Values("", " ", "abc", "inf", "nan", "infinity", "-inf", "0x10", "&H10", "1e", ".",
-                      "-", "+", "1..2", "1 2", "1_000", "1,", ",1", "1,,000", "1.5,0", "- 5",
-                      "e5", "1e+", "1e2.5", "\xA5" "100", "¥100", "10000元", "1万", "\u0661",
-                      "\uFF11\uFF10\u4E07", "1\u30002", "1\xEF", "\xEF\xBC", "\x80", "12\r",
-                      std::string("1\0" "2", 3)));
+INSTANTIATE_TEST_SUITE_P(Forms, NumberGrammarRejects,
+                         ::testing::Values("", " ", "abc", "inf", "nan", "infinity", "-inf", "0x10",
+                                           "&H10", "1e", ".", "-", "+", "1..2", "1 2", "1_000",
+                                           "1,", ",1", "1,,000", "1.5,0", "- 5", "e5", "1e+",
+                                           "1e2.5",
+                                           "\xA5"
+                                           "100",
+                                           "¥100", "10000元", "1万", "\u0661", "\uFF11\uFF10\u4E07",
+                                           "1\u30002", "1\xEF", "\xEF\xBC", "\x80", "12\r",
+                                           std::string("1\0"
+                                                       "2",
+                                                       3)));
 
 TEST(NumberRange, BeyondTheDoubleRangeIsNumericButOverflows) {
     for (const std::string& text :

@@ -12,13 +12,13 @@ namespace zq::test {
 // Records messages instead of showing them, so that no test ever blocks on a modal box; every
 // test ends by checking that nothing unexpected was shown.
 class RecordingMessageBox final : public MessageBoxService {
-public:
+  public:
     void Show(const Message& message) override { shown.push_back(message); }
     std::vector<Message> shown;
 };
 
 class RecordingLinkOpener final : public ui::LinkOpener {
-public:
+  public:
     void OpenHost(const QString& host) override { hosts.append(host); }
     QStringList hosts;
 };

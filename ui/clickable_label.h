@@ -8,18 +8,18 @@ namespace zq::ui {
 // A label that reports a click (press and release inside it) with its index in its array.
 class ClickableLabel final : public QLabel {
     Q_OBJECT
-public:
+  public:
     ClickableLabel(int index, const QString& text, QWidget* parent);
     int index() const { return index_; }
 
-signals:
+  signals:
     void clicked(int index);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     int index_;
     bool pressed_ = false;
 };

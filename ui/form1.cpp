@@ -35,7 +35,7 @@ void SetTextColour(QWidget* widget, TextColour colour) {
 // List rows as tall as the font's characters (12 px), so a 76-pixel list shows six entries as
 // the window was laid out for, instead of the four that the font's full line height allows.
 class CompactRowDelegate final : public QStyledItemDelegate {
-public:
+  public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QSize size = QStyledItemDelegate::sizeHint(option, index);
@@ -68,9 +68,8 @@ void CentreOnScreen(QWidget* window) {
 
 Form1::Form1(MessageBoxService& messages, LinkOpener& opener, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
-                          Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
+                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       messages_(messages),
       opener_(opener) {
     EnsureResources();
@@ -196,7 +195,7 @@ void Form1::showCentred() {
 }
 
 void Form1::Form_Load() {
-    FillKindList();              // no class is on yet: this only empties List1
+    FillKindList();                 // no class is on yet: this only empties List1
     option1_[0]->setChecked(true);  // runs the whole selection chain before it returns
 }
 
@@ -223,7 +222,8 @@ void Form1::List1_Click() { FillTypeList(); }
 void Form1::FillTypeList() {
     list2_->clear();
     const QByteArray kind = SelectedText(list1_).toUtf8();
-    for (std::string_view type : catalogue::TypesOfKind(std::string_view(kind.data(), kind.size()))) {
+    for (std::string_view type :
+         catalogue::TypesOfKind(std::string_view(kind.data(), kind.size()))) {
         list2_->addItem(ToQString(type));
     }
     if (list2_->count() > 0) {

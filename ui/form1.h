@@ -21,7 +21,7 @@ namespace zq::ui {
 // caused it: class -> kinds, first kind selected -> types, first type selected.
 class Form1 final : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Both services must outlive the window.
     Form1(MessageBoxService& messages, LinkOpener& opener, QWidget* parent = nullptr);
 
@@ -43,7 +43,7 @@ public:
     // Shows the window centred on its screen.
     void showCentred();
 
-public slots:
+  public slots:
     void Option1_Click(int index);
     void List1_Click();
     void Command1_Click();
@@ -51,7 +51,7 @@ public slots:
     void Command3_Click();
     void Label2_Click(int index);
 
-private:
+  private:
     void Form_Load();
     void FillKindList();
     void FillTypeList();

@@ -9,8 +9,8 @@ namespace zq::ui {
 
 Form2::Form2(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
-                          Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
       text1_(new QPlainTextEdit(this)) {
     EnsureResources();
     setObjectName(QStringLiteral("Form2"));

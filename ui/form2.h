@@ -10,7 +10,7 @@ namespace zq::ui {
 // that fills the window. Fixed size; close button only; no handlers of its own.
 class Form2 final : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr QSize kClientSize{346, 347};
     static constexpr QRect kText1Rect{0, 0, 345, 345};
 
@@ -18,7 +18,7 @@ public:
 
     QPlainTextEdit* Text1() const { return text1_; }
 
-private:
+  private:
     QPlainTextEdit* text1_;
 };
 

@@ -11,26 +11,11 @@ namespace {
 
 // X black, o white, anything else transparent. Rows are padded to 32 pixels.
 constexpr std::array<std::string_view, 21> kHand{
-    "      XX",
-    "     XooX",
-    "     XooX",
-    "     XooX",
-    "     XooX",
-    "     XooXXX",
-    "     XooXooXXX",
-    "     XooXooXooXX",
-    " XX  XooXooXooXoX",
-    "XooX XooooooooooX",
-    "XoooXXooooooooooX",
-    " XooXoooooooooooX",
-    "  XoXoooooooooooX",
-    "  XooooooooooooX",
-    "   XoooooooooooX",
-    "   XooooooooooX",
-    "    XoooooooooX",
-    "    XooooooooX",
-    "     XoooooooX",
-    "     XoooooooX",
+    "      XX",          "     XooX",         "     XooX",         "     XooX",
+    "     XooX",         "     XooXXX",       "     XooXooXXX",    "     XooXooXooXX",
+    " XX  XooXooXooXoX", "XooX XooooooooooX", "XoooXXooooooooooX", " XooXoooooooooooX",
+    "  XoXoooooooooooX", "  XooooooooooooX",  "   XoooooooooooX",  "   XooooooooooX",
+    "    XoooooooooX",   "    XooooooooX",    "     XoooooooX",    "     XoooooooX",
     "     XXXXXXXXX",
 };
 

@@ -12,14 +12,14 @@ inline constexpr char kMakerHost[] = "zorvik.example";
 
 // Asks the desktop to open a web address given as a bare host name, and ignores the outcome.
 class LinkOpener {
-public:
+  public:
     virtual ~LinkOpener() = default;
     virtual void OpenHost(const QString& host) = 0;
 };
 
 // Opens the address in the desktop's default web browser.
 class DesktopLinkOpener final : public LinkOpener {
-public:
+  public:
     void OpenHost(const QString& host) override;
 };
 

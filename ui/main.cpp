@@ -24,9 +24,10 @@ bool HasDisplay() {
 
 int main(int argc, char** argv) {
     if (!HasDisplay()) {
-        std::fputs("zorvikquillet: 没有图形显示（DISPLAY 未设置）/ no display available; "
-                   "在命令行中请用 courtfee / use courtfee on the command line.\n",
-                   stderr);
+        std::fputs(
+            "zorvikquillet: 没有图形显示（DISPLAY 未设置）/ no display available; "
+            "在命令行中请用 courtfee / use courtfee on the command line.\n",
+            stderr);
         return 1;
     }
     QApplication app(argc, argv);

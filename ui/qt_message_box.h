@@ -11,12 +11,12 @@ namespace zq::ui {
 // The message-box service on Qt: a modal QMessageBox over the given window, with the warning icon
 // for flags 48, the critical icon for flags 16, and an OK button.
 class QtMessageBoxService final : public MessageBoxService {
-public:
+  public:
     explicit QtMessageBoxService(QWidget* owner = nullptr) : owner_(owner) {}
     void setOwner(QWidget* owner) { owner_ = owner; }
     void Show(const Message& message) override;
 
-private:
+  private:
     QPointer<QWidget> owner_;
 };
 

@@ -7,10 +7,12 @@
 namespace zq::ui {
 
 QFont ChineseUiFont() {
-    static const QStringList kPreferred{
-        QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),
-        QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Microsoft YaHei"),
-        QStringLiteral("SimSun"), QStringLiteral("PingFang SC")};
+    static const QStringList kPreferred{QStringLiteral("Noto Sans CJK SC"),
+                                        QStringLiteral("Source Han Sans SC"),
+                                        QStringLiteral("WenQuanYi Micro Hei"),
+                                        QStringLiteral("Microsoft YaHei"),
+                                        QStringLiteral("SimSun"),
+                                        QStringLiteral("PingFang SC")};
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     const QStringList families = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
     for (const QString& family : kPreferred) {
