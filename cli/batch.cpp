@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/batch.h"
 
-#include <vector>
-
 #include "calc/catalogue.h"
 #include "calc/compute_fee.h"
 #include "cli/type_suggestions.h"
@@ -12,7 +10,9 @@ namespace zq::cli {
 CaseAnswer AnswerCase(std::string_view typeText, std::string_view amountText) {
     FeeOutcome outcome = ComputeFee(typeText, amountText);
     CaseAnswer answer{std::move(outcome.amountText), std::move(outcome.feeText), {}};
-    if (catalogue::RuleOfType(typeText).rule == FeeRule::NoRule) {
+    // A type in the catalogue always leaves a fee or a message, so only then is it looked up.
+    if ((answer.feeText.empty() || outcome.message) &&
+        catalogue::RuleOfType(typeText).rule == FeeRule::NoRule) {
         // The window leaves the fee empty here; a script deserves to be told why.
         answer.feeText.clear();
         answer.note = UnknownTypeMessage(typeText);
@@ -75,11 +75,15 @@ class LineAnswerer {
 bool RunBatch(std::FILE* in, std::FILE* out) {
     LineAnswerer answerer(out);
     std::string pending;
-    std::vector<char> chunk(kChunk);
     std::size_t scanned = 0;  // the start of pending is known to hold no line feed
-    std::size_t got = 0;
-    while ((got = std::fread(chunk.data(), 1, chunk.size(), in)) > 0) {
-        pending.append(chunk.data(), got);
+    for (;;) {
+        const std::size_t kept = pending.size();
+        pending.resize(kept + kChunk);
+        const std::size_t got = std::fread(pending.data() + kept, 1, kChunk, in);
+        pending.resize(kept + got);
+        if (got == 0) {
+            break;
+        }
         std::size_t start = 0;
         std::size_t end = pending.find('\n', scanned);
         while (end != std::string::npos) {

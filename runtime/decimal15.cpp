@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 namespace zq {
@@ -59,6 +60,17 @@ Decimal15 Decimal15::From(double value) {
     d.negative = std::signbit(value);
     const double magnitude = std::fabs(value);
     std::array<char, 32> buf{};
+    if (magnitude < 1e15 && magnitude == std::floor(magnitude)) {
+        // A whole number of at most 15 digits is its own 15-digit decimal.
+        const auto whole = static_cast<std::uint64_t>(magnitude);
+        const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), whole).ptr;
+        d.digits.assign(buf.data(), end);
+        d.pointPos = static_cast<int>(d.digits.size());
+        while (d.digits.back() == '0') {
+            d.digits.pop_back();
+        }
+        return d;
+    }
     // Start from the shortest text that reads back (fast). With at most 15 digits it is the
     // 15-digit rounding itself, since a double's half-ulp is below half the spacing of 15-digit
     // decimals. With more, rounding it to 15 digits gives the same result as rounding the exact

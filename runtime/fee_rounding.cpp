@@ -2,6 +2,7 @@
 #include "runtime/fee_rounding.h"
 
 #include <charconv>
+#include <cstdint>
 
 #include "runtime/decimal15.h"
 
@@ -9,12 +10,19 @@ namespace zq {
 
 double RoundHalfEven2(double value) {
     const Decimal15 d = Decimal15::From(value);
-    std::string text = d.negative ? "-" : "";
-    text += RoundToHundredths(d, HalfRule::ToEven);
-    text += "e-2";
+    const std::string hundredths = RoundToHundredths(d, HalfRule::ToEven);
     double rounded = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), rounded);
-    return rounded;
+    if (hundredths.size() <= 15) {
+        // An exact integer over an exact 100: one correctly rounded division, the same value as
+        // reading the decimal text.
+        std::uint64_t count = 0;
+        std::from_chars(hundredths.data(), hundredths.data() + hundredths.size(), count);
+        rounded = static_cast<double>(count) / 100;
+    } else {
+        const std::string text = hundredths + "e-2";
+        std::from_chars(text.data(), text.data() + text.size(), rounded);
+    }
+    return d.negative ? -rounded : rounded;
 }
 
 std::string FormatFeePattern(double value) {

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <charconv>
+#include <cstdint>
 #include <string>
 
 #include "runtime/calc_failure.h"
@@ -96,7 +97,22 @@ struct CleanNumber {
     bool negative = false;
     bool allZero = true;
     long long magnitude = 0;  // decimal exponent of the leading non-zero digit (saturated)
+    // Every mantissa digit as one integer, while it stays exact; with the number of fraction
+    // digits it gives the value without from_chars for the plain amounts people type.
+    std::uint64_t digits = 0;
+    bool digitsExact = true;
+    int fractionDigits = 0;
+    bool hasExponent = false;
 };
+
+constexpr std::uint64_t kExactInDouble = 1ULL << 53;
+
+void TakeDigit(CleanNumber& n, char digit) {
+    if (n.digitsExact) {
+        n.digits = n.digits * 10 + static_cast<std::uint64_t>(digit - '0');
+        n.digitsExact = n.digits <= kExactInDouble;
+    }
+}
 
 bool ParseGrammar(std::string_view s, char* out, CleanNumber& n) {
     std::size_t w = 0;
@@ -121,6 +137,7 @@ bool ParseGrammar(std::string_view s, char* out, CleanNumber& n) {
                 n.allZero = false;
             }
             out[w++] = s[i];
+            TakeDigit(n, s[i]);
             if (intDigits < kSaturate) {
                 ++intDigits;
             }
@@ -150,6 +167,10 @@ bool ParseGrammar(std::string_view s, char* out, CleanNumber& n) {
                 }
             }
             out[w++] = s[i];
+            TakeDigit(n, s[i]);
+            if (n.fractionDigits < 1000) {
+                ++n.fractionDigits;
+            }
             ++mantissaDigits;
             ++i;
         }
@@ -160,6 +181,7 @@ bool ParseGrammar(std::string_view s, char* out, CleanNumber& n) {
     long long exponent = 0;
     if (i < end && (s[i] == 'e' || s[i] == 'E')) {
         ++i;
+        n.hasExponent = true;
         out[w++] = 'e';
         bool negative = false;
         if (i < end && (s[i] == '+' || s[i] == '-')) {
@@ -223,6 +245,18 @@ NumberReading ReadNumber(std::string_view text) {
     const double zero = clean.negative ? -0.0 : 0.0;
     if (clean.allZero) {
         reading.value = zero;
+        return reading;
+    }
+    // An exact integer divided by an exact power of ten is correctly rounded by the one
+    // division: the same value from_chars gives, much faster.
+    static constexpr std::array<double, 23> kPowersOfTen{
+        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (!clean.hasExponent && clean.digitsExact &&
+        clean.fractionDigits < static_cast<int>(kPowersOfTen.size())) {
+        const double magnitude = static_cast<double>(clean.digits) /
+                                 kPowersOfTen[static_cast<std::size_t>(clean.fractionDigits)];
+        reading.value = clean.negative ? -magnitude : magnitude;
         return reading;
     }
     double value = 0.0;
