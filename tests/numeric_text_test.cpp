@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <random>
 #include <limits>
 #include <string>
 #include <vector>
@@ -110,6 +112,30 @@ TEST(NumberRange, UnderflowReadsAsZero) {
 TEST(NumberRange, HugeExponentsSaturateInsteadOfWrapping) {
     EXPECT_TRUE(ReadNumber("1e99999999999999999999999").overflow);
     EXPECT_EQ(TextToNumber("0e99999999999999999999999"), 0.0);
+}
+
+TEST(NumberReadingOracle, PlainAmountsReadExactlyAsFromChars) {
+    // Plain amounts take a fast path; it must give the correctly rounded value from_chars gives.
+    std::mt19937_64 random(1);
+    std::uniform_int_distribution<int> length(1, 24);
+    std::uniform_int_distribution<int> digit(0, 9);
+    for (int i = 0; i < 100000; ++i) {
+        std::string text;
+        const int intDigits = length(random);
+        for (int k = 0; k < intDigits; ++k) {
+            text.push_back(static_cast<char>('0' + digit(random)));
+        }
+        if (i % 2 == 0) {
+            text.push_back('.');
+            const int fracDigits = length(random);
+            for (int k = 0; k < fracDigits; ++k) {
+                text.push_back(static_cast<char>('0' + digit(random)));
+            }
+        }
+        double expected = 0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        ASSERT_EQ(TextToNumber(text), expected) << text;
+    }
 }
 
 }  // namespace
