@@ -10,6 +10,7 @@ ZQ_PACKAGES=(
   qt6-base-dev libgl-dev
   fonts-noto-cjk
   locales
+  git
   desktop-file-utils
 )
 

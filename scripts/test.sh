@@ -1,16 +1,44 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Sets up what is missing, builds from scratch and runs every test.
+# Sets up what is missing, builds from scratch and runs every check: the format check, the test
+# suites, clang-tidy, the fuzzer for a bounded time, and the test suites again under the address
+# and undefined-behaviour sanitizers. FUZZ_SECONDS sets the fuzzing time (default 60).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
+zq_install_missing clang clang-format clang-tidy libclang-rt-14-dev
+
+step() { printf '\n==== %s\n' "$*"; }
 
 # A comma-decimal locale, so the test that fees ignore the C locale really runs.
 if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   localedef -i de_DE -f UTF-8 de_DE.UTF-8 2>/dev/null || true
 fi
 
-rm -rf build
+step "format"
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
+step "build and test"
+rm -rf build build-asan build-fuzz
 cmake --preset default
 cmake --build --preset default
 ctest --preset default -j "$(nproc)"
+
+step "clang-tidy"
+run-clang-tidy -p build -quiet "$(pwd)/(runtime|calc|cli|ui)/[^/]*\.cpp$" > build/clang-tidy.log 2>&1 || {
+  grep -E 'warning:|error:' build/clang-tidy.log | head -50
+  exit 1
+}
+
+step "fuzz for ${FUZZ_SECONDS:-60} s"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+mkdir -p build-fuzz/corpus
+build-fuzz/bin/fee_fuzzer -max_total_time="${FUZZ_SECONDS:-60}" -timeout=10 -max_len=8192 \
+  -print_final_stats=1 build-fuzz/corpus fuzz/corpus 2>&1 | grep -E '^(stat::|Done|==|SUMMARY)' || true
+test "${PIPESTATUS[0]}" -eq 0
+
+step "build and test with address and undefined-behaviour sanitizers"
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan -j "$(nproc)"

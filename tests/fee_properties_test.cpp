@@ -114,20 +114,26 @@ TEST(FeeProperties, ClosedFormsAgreeWithTheMarginalRatesOfTheMeasures) {
     for (double amount : Amounts()) {
         EXPECT_NEAR(Fee("1、财产案件", amount),
                     Marginal(amount, 50,
-                             {{1e4, 1e5, 0.025}, {1e5, 2e5, 0.02}, {2e5, 5e5, 0.015},
-                              {5e5, 1e6, 0.01}, {1e6, 2e6, 0.009}, {2e6, 5e6, 0.008},
-                              {5e6, 1e7, 0.007}, {1e7, 2e7, 0.006}, {2e7, kTop, 0.005}}),
+                             {{1e4, 1e5, 0.025},
+                              {1e5, 2e5, 0.02},
+                              {2e5, 5e5, 0.015},
+                              {5e5, 1e6, 0.01},
+                              {1e6, 2e6, 0.009},
+                              {2e6, 5e6, 0.008},
+                              {5e6, 1e7, 0.007},
+                              {1e7, 2e7, 0.006},
+                              {2e7, kTop, 0.005}}),
                     0.011)
             << amount;
         EXPECT_NEAR(Fee("1、申请诉讼保全措施案件", amount),
                     std::min(5000.0, Marginal(amount, 30, {{1e3, 1e5, 0.01}, {1e5, kTop, 0.005}})),
                     0.011)
             << amount;
-        EXPECT_NEAR(Fee("1、执行案件", amount),
-                    Marginal(amount, 50,
-                             {{1e4, 5e5, 0.015}, {5e5, 5e6, 0.01}, {5e6, 1e7, 0.005},
-                              {1e7, kTop, 0.001}}),
-                    0.011)
+        EXPECT_NEAR(
+            Fee("1、执行案件", amount),
+            Marginal(amount, 50,
+                     {{1e4, 5e5, 0.015}, {5e5, 5e6, 0.01}, {5e6, 1e7, 0.005}, {1e7, kTop, 0.001}}),
+            0.011)
             << amount;
     }
 }

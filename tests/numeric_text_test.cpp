@@ -3,8 +3,8 @@
 
 #include <charconv>
 #include <cmath>
-#include <random>
 #include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
