@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ui/first_paint_probe.h"
 #include "ui/form1.h"
 #include "ui/link_opener.h"
 #include "ui/qt_message_box.h"
@@ -40,6 +41,7 @@ int main(int argc, char** argv) {
     auto* form1 = new zq::ui::Form1(messages, opener);
     form1->setAttribute(Qt::WA_DeleteOnClose);  // "退出" unloads it; the fee rules may stay open
     messages.setOwner(form1);
+    zq::ui::InstallFirstPaintProbe(form1);
     form1->showCentred();
     return QApplication::exec();
 }

@@ -7,20 +7,17 @@
 namespace zq::ui {
 
 QFont ChineseUiFont() {
-    static const QStringList kPreferred{QStringLiteral("Noto Sans CJK SC"),
-                                        QStringLiteral("Source Han Sans SC"),
-                                        QStringLiteral("WenQuanYi Micro Hei"),
-                                        QStringLiteral("Microsoft YaHei"),
-                                        QStringLiteral("SimSun"),
-                                        QStringLiteral("PingFang SC")};
+    // Families in order of preference; Qt falls back along the list and then to the system's
+    // default, without the cost of listing every installed font first.
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    const QStringList families = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
-    for (const QString& family : kPreferred) {
-        if (families.contains(family)) {
-            font.setFamily(family);
-            break;
-        }
-    }
+    QStringList families{QStringLiteral("Noto Sans CJK SC"),
+                         QStringLiteral("Source Han Sans SC"),
+                         QStringLiteral("WenQuanYi Micro Hei"),
+                         QStringLiteral("Microsoft YaHei"),
+                         QStringLiteral("SimSun"),
+                         QStringLiteral("PingFang SC")};
+    families.append(font.families());
+    font.setFamilies(families);
     // Pixels, not points: the window's layout is fixed in pixels, and Qt scales both together
     // on high-DPI screens.
     font.setPixelSize(12);
