@@ -3,6 +3,7 @@
 
 #include "calc/catalogue.h"
 #include "calc/compute_fee.h"
+#include "cli/json_output.h"
 #include "cli/type_suggestions.h"
 
 namespace zq::cli {
@@ -31,7 +32,9 @@ constexpr std::size_t kFlushAt = 1 << 16;
 
 class LineAnswerer {
   public:
-    explicit LineAnswerer(std::FILE* out) : out_(out) { buffer_.reserve(kFlushAt * 2); }
+    LineAnswerer(std::FILE* out, BatchFormat format) : out_(out), format_(format) {
+        buffer_.reserve(kFlushAt * 2);
+    }
     ~LineAnswerer() { Flush(); }
     LineAnswerer(const LineAnswerer&) = delete;
     LineAnswerer& operator=(const LineAnswerer&) = delete;
@@ -46,13 +49,21 @@ class LineAnswerer {
             tab == std::string_view::npos ? std::string_view() : line.substr(tab + 1);
         const CaseAnswer answer = AnswerCase(type, amount);
         allOk_ = allOk_ && answer.ok();
+        if (format_ == BatchFormat::JsonLines) {
+            buffer_.append(CaseJson(type, answer)).push_back('\n');
+        } else {
+            AppendTabs(type, answer);
+        }
+        if (buffer_.size() >= kFlushAt) {
+            Flush();
+        }
+    }
+
+    void AppendTabs(std::string_view type, const CaseAnswer& answer) {
         buffer_.append(type).push_back('\t');
         buffer_.append(answer.amountText).push_back('\t');
         buffer_.append(answer.feeText).push_back('\t');
         buffer_.append(answer.note).push_back('\n');
-        if (buffer_.size() >= kFlushAt) {
-            Flush();
-        }
     }
 
     void Flush() {
@@ -66,14 +77,15 @@ class LineAnswerer {
 
   private:
     std::FILE* out_;
+    BatchFormat format_;
     std::string buffer_;
     bool allOk_ = true;
 };
 
 }  // namespace
 
-bool RunBatch(std::FILE* in, std::FILE* out) {
-    LineAnswerer answerer(out);
+bool RunBatch(std::FILE* in, std::FILE* out, BatchFormat format) {
+    LineAnswerer answerer(out, format);
     std::string pending;
     std::size_t scanned = 0;  // the start of pending is known to hold no line feed
     for (;;) {

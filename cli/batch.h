@@ -17,9 +17,14 @@ struct CaseAnswer {
 };
 CaseAnswer AnswerCase(std::string_view typeText, std::string_view amountText);
 
-// Batch mode: lines "TYPE<TAB>AMOUNT" in, lines "TYPE<TAB>AMOUNT<TAB>FEE<TAB>NOTE" out, one for
-// every input line. A CR before the LF is dropped; a line without a TAB has an empty amount.
-// Returns true when every line succeeded.
-bool RunBatch(std::FILE* in, std::FILE* out);
+enum class BatchFormat {
+    Tabs,       // "TYPE<TAB>AMOUNT<TAB>FEE<TAB>NOTE"
+    JsonLines,  // one JSON object a line
+};
+
+// Batch mode: lines "TYPE<TAB>AMOUNT" in, one answer line out for every input line. A CR before
+// the LF is dropped; a line without a TAB has an empty amount. Returns true when every line
+// succeeded.
+bool RunBatch(std::FILE* in, std::FILE* out, BatchFormat format = BatchFormat::Tabs);
 
 }  // namespace zq::cli

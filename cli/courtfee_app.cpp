@@ -1,21 +1,31 @@
 // SPDX-License-Identifier: MIT
 #include "cli/courtfee_app.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/batch.h"
 #include "cli/catalogue_listing.h"
+#include "cli/explanation.h"
+#include "cli/halving.h"
+#include "cli/json_output.h"
 
 namespace zq::cli {
 namespace {
 
 constexpr std::string_view kUsage =
     "用法 / Usage:\n"
-    "  courtfee 案件类型 [标的金额]     计算法院收费 / price one case\n"
-    "  courtfee --batch                从标准输入逐行读取“类型<TAB>金额” / one case per stdin "
-    "line\n"
-    "  courtfee --list                 列出全部案件类型及收费规则 / list the case types\n"
+    "  courtfee [--json] 案件类型 [标的金额]          计算法院收费 / price one case\n"
+    "  courtfee --explain [--json] 案件类型 [标的金额] 列出计算过程 / show the calculation step by "
+    "step\n"
+    "  courtfee --halve 事由 [--json] 案件类型 [标的金额]\n"
+    "                                 案件受理费减半 / halve an acceptance fee; 事由 / REASON:\n"
+    "                                 调解 (mediation)、撤诉 (withdrawal)、简易程序 (summary)、\n"
+    "                                 反诉 (counterclaim), several joined by \",\"\n"
+    "  courtfee --batch [--json]      从标准输入逐行读取“类型<TAB>金额” / one case per stdin line\n"
+    "  courtfee --list                列出全部案件类型及收费规则 / list the case types\n"
     "  courtfee --help | --version\n"
     "\n"
     "按《诉讼费用交纳办法》第十三条、第十四条计算案件受理费或申请费；有收费范围的，均按照最高限额计"
@@ -26,72 +36,154 @@ constexpr std::string_view kUsage =
     "\n"
     "示例 / Example:\n"
     "  courtfee 1、财产案件 10000        # prints 50.00\n"
+    "  courtfee --halve 调解 1、财产案件 10001\n"
     "  printf '1、执行案件\\t600000\\n' | courtfee --batch\n"
     "\n"
-    "退出状态 / Exit status: 0 成功 / success, 1 金额或类型有误、计算错误 / rejected or failed,\n"
-    "2 用法错误 / usage error.\n";
+    "退出状态 / Exit status: 0 成功 / success, 1 金额或类型有误、计算错误、不能减半 / rejected or\n"
+    "failed, 2 用法错误 / usage error.\n";
 
 void Write(std::FILE* stream, std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stream);
 }
 
+void WriteLine(std::FILE* stream, std::string_view text) {
+    Write(stream, text);
+    Write(stream, "\n");
+}
+
 int UsageError(std::FILE* err, std::string_view problem) {
     Write(err, "courtfee: ");
-    Write(err, problem);
-    Write(err, "\n");
+    WriteLine(err, problem);
     Write(err, kUsage);
     return kExitUsage;
 }
 
-int PriceOneCase(std::string_view type, std::string_view amount, std::FILE* out, std::FILE* err) {
-    const CaseAnswer answer = AnswerCase(type, amount);
-    if (!answer.ok()) {
-        Write(err, answer.note);
-        Write(err, "\n");
-        return kExitFailed;
+struct Options {
+    bool help = false;
+    bool version = false;
+    bool list = false;
+    bool batch = false;
+    bool explain = false;
+    bool json = false;
+    std::optional<std::vector<HalvingReason>> halve;
+    std::vector<std::string_view> positional;
+};
+
+// Options come first; "--" ends them, so that a type or an amount may begin with "-".
+std::optional<std::string> ParseOptions(int argc, const char* const* argv, Options& options) {
+    int i = 1;
+    for (; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--") {
+            ++i;
+            break;
+        }
+        if (arg.size() < 2 || arg.front() != '-') {
+            break;
+        }
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
+        } else if (arg == "--list") {
+            options.list = true;
+        } else if (arg == "--batch") {
+            options.batch = true;
+        } else if (arg == "--explain") {
+            options.explain = true;
+        } else if (arg == "--json") {
+            options.json = true;
+        } else if (arg == "--halve") {
+            if (i + 1 >= argc) {
+                return "--halve 需要事由 / --halve needs a REASON";
+            }
+            options.halve = ParseHalvingReasons(argv[++i]);
+            if (!options.halve) {
+                return std::string("未知的减半事由 / unknown halving reason: ") + argv[i];
+            }
+        } else {
+            return std::string("未知选项 / unknown option: ") + std::string(arg);
+        }
     }
-    Write(out, answer.feeText);
-    Write(out, "\n");
-    return kExitOk;
+    for (; i < argc; ++i) {
+        options.positional.emplace_back(argv[i]);
+    }
+    return std::nullopt;
+}
+
+int Fail(std::FILE* err, std::string_view note) {
+    WriteLine(err, note);
+    return kExitFailed;
+}
+
+int PriceOneCase(const Options& options, std::FILE* out, std::FILE* err) {
+    const std::string_view type = options.positional[0];
+    const std::string_view amount = options.positional.size() == 2 ? options.positional[1] : "";
+    if (options.halve) {
+        const HalvingAnswer halving = HalveFee(*options.halve, type, amount);
+        if (options.json) {
+            WriteLine(out, HalvingJson(type, halving));
+        } else if (halving.ok()) {
+            WriteLine(out, halving.halvedFee + "（全额 " + halving.fullFee + "，依" +
+                               halving.articles + "减半交纳）");
+        }
+        return halving.ok() ? kExitOk : Fail(err, halving.note);
+    }
+    if (options.explain) {
+        const Explanation explanation = ExplainFee(type, amount);
+        Write(out,
+              options.json ? ExplanationJson(explanation) + "\n" : RenderExplanation(explanation));
+        return explanation.note.empty() ? kExitOk : Fail(err, explanation.note);
+    }
+    const CaseAnswer answer = AnswerCase(type, amount);
+    if (options.json) {
+        WriteLine(out, CaseJson(type, answer));
+    } else if (answer.ok()) {
+        WriteLine(out, answer.feeText);
+    }
+    return answer.ok() ? kExitOk : Fail(err, answer.note);
 }
 
 }  // namespace
 
 int RunCourtfee(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err) {
-    if (argc < 2) {
-        return UsageError(err, "缺少案件类型 / missing case type");
+    Options options;
+    if (const auto problem = ParseOptions(argc, argv, options)) {
+        return UsageError(err, *problem);
     }
-    const std::string_view first = argv[1];
-    if (first == "--help" || first == "-h") {
+    if (options.help) {
         Write(out, kUsage);
         return kExitOk;
     }
-    if (first == "--version") {
-        Write(out, "courtfee (ZorvikQuillet) " ZQ_VERSION "\n");
+    if (options.version) {
+        WriteLine(out, "courtfee (ZorvikQuillet) " ZQ_VERSION);
         return kExitOk;
     }
-    if (first == "--list") {
+    const bool single = !options.list && !options.batch;
+    if (options.list + options.batch + options.explain + options.halve.has_value() > 1) {
+        return UsageError(err, "这些选项不能同时使用 / these options do not go together");
+    }
+    if (options.list) {
+        if (!options.positional.empty() || options.json) {
+            return UsageError(err, "--list 不带参数 / --list takes no arguments");
+        }
         Write(out, CatalogueTree());
         return kExitOk;
     }
-    if (first == "--batch") {
-        if (argc > 2) {
+    if (options.batch) {
+        if (!options.positional.empty()) {
             return UsageError(err, "--batch 不带参数 / --batch takes no arguments");
         }
-        return RunBatch(in, out) ? kExitOk : kExitFailed;
+        return RunBatch(in, out, options.json ? BatchFormat::JsonLines : BatchFormat::Tabs)
+                   ? kExitOk
+                   : kExitFailed;
     }
-    int index = 1;
-    if (first == "--") {
-        ++index;
-    } else if (first.size() > 1 && first.front() == '-') {
-        return UsageError(err, std::string("未知选项 / unknown option: ") + std::string(first));
+    if (single && (options.positional.empty() || options.positional.size() > 2)) {
+        return UsageError(err, options.positional.empty()
+                                   ? "缺少案件类型 / missing case type"
+                                   : "需要案件类型和标的金额 / expected TYPE [AMOUNT]");
     }
-    const int positional = argc - index;
-    if (positional < 1 || positional > 2) {
-        return UsageError(err, "需要案件类型和标的金额 / expected TYPE [AMOUNT]");
-    }
-    const std::string_view amount = positional == 2 ? argv[index + 1] : "";
-    return PriceOneCase(argv[index], amount, out, err);
+    return PriceOneCase(options, out, err);
 }
 
 }  // namespace zq::cli

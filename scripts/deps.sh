@@ -6,12 +6,13 @@ set -euo pipefail
 
 ZQ_PACKAGES=(
   g++ cmake ninja-build pkg-config
-  libgtest-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev libgl-dev
   fonts-noto-cjk
   locales
   git
   desktop-file-utils
+  pandoc dpkg-dev file
 )
 
 zq_install_missing() {

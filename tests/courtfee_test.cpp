@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -149,6 +150,31 @@ TEST(CourtfeeBatch, SurvivesNulBytesLongLinesAndInvalidUtf8) {
     EXPECT_NE(run.out.find("\t标的中请输入数字！\n"), std::string::npos);
     EXPECT_NE(run.out.find("\xFF\xFE\t100\t\t未知的案件类型"), std::string::npos);
     EXPECT_NE(run.out.find("\t计算错误：溢出\n"), std::string::npos);
+}
+
+TEST(CourtfeeModes, ExplainHalveAndJsonReportThroughTheirExitStatus) {
+    const CommandRun explained = Courtfee({"--explain", "1、财产案件", "10001"});
+    EXPECT_EQ(explained.status, kExitOk);
+    EXPECT_TRUE(explained.out.ends_with("法院收费：50.03\n")) << explained.out;
+
+    const CommandRun halved = Courtfee({"--halve", "调解", "1、财产案件", "10001"});
+    EXPECT_EQ(halved.status, kExitOk);
+    EXPECT_EQ(halved.out, "25.02（全额 50.03，依第十五条减半交纳）\n");
+    const CommandRun refused = Courtfee({"--halve", "撤诉", "1、执行案件", "10001"});
+    EXPECT_EQ(refused.status, kExitFailed);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_NE(refused.err.find("申请费"), std::string::npos);
+    EXPECT_EQ(Courtfee({"--halve", "打折", "1、财产案件", "1"}).status, kExitUsage);
+    EXPECT_EQ(Courtfee({"--halve"}).status, kExitUsage);
+    EXPECT_EQ(Courtfee({"--explain", "--halve", "调解", "1、财产案件"}).status, kExitUsage);
+    EXPECT_EQ(Courtfee({"--list", "--json"}).status, kExitUsage);
+
+    const CommandRun json = Courtfee({"--json", "1、财产案件", "abc"});
+    EXPECT_EQ(json.status, kExitFailed);
+    EXPECT_EQ(json.out.rfind("{", 0), 0U);
+    const CommandRun lines = Courtfee({"--batch", "--json"}, "1、财产案件\t1\n2、破产案件\t2\n");
+    EXPECT_EQ(lines.status, kExitOk);
+    EXPECT_EQ(std::count(lines.out.begin(), lines.out.end(), '\n'), 2);
 }
 
 TEST(TypeSuggestions, NameTheClosestTypesFirst) {

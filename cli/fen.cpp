@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: MIT
+#include "cli/fen.h"
+
+#include <algorithm>
+
+namespace zq::cli {
+
+Fen::Fen(std::string digits) : digits_(std::move(digits)) {
+    const std::size_t first = digits_.find_first_not_of('0');
+    digits_ = first == std::string::npos ? "0" : digits_.substr(first);
+}
+
+Fen Fen::FromCount(std::uint64_t fen) { return Fen(std::to_string(fen)); }
+
+std::optional<Fen> Fen::FromFeeText(std::string_view fee) {
+    const std::size_t point = fee.find('.');
+    if (point == std::string_view::npos || fee.size() - point - 1 > 2) {
+        return std::nullopt;
+    }
+    std::string digits(fee.substr(0, point));
+    std::string fraction(fee.substr(point + 1));
+    fraction.resize(2, '0');
+    digits += fraction;
+    if (digits.find_first_not_of("0123456789") != std::string::npos) {
+        return std::nullopt;
+    }
+    return Fen(digits);
+}
+
+std::string Fen::Text() const {
+    std::string padded =
+        digits_.size() < 3 ? std::string(3 - digits_.size(), '0') + digits_ : digits_;
+    padded.insert(padded.size() - 2, ".");
+    return padded;
+}
+
+Fen Fen::operator+(const Fen& other) const {
+    const std::string& a = digits_;
+    const std::string& b = other.digits_;
+    std::string sum;
+    int carry = 0;
+    for (std::size_t i = 0; i < std::max(a.size(), b.size()) || carry != 0; ++i) {
+        const int da = i < a.size() ? a[a.size() - 1 - i] - '0' : 0;
+        const int db = i < b.size() ? b[b.size() - 1 - i] - '0' : 0;
+        const int d = da + db + carry;
+        sum.push_back(static_cast<char>('0' + d % 10));
+        carry = d / 10;
+    }
+    std::reverse(sum.begin(), sum.end());
+    return Fen(sum);
+}
+
+Fen Fen::operator-(const Fen& other) const {
+    if (*this < other) {
+        return Fen();
+    }
+    const std::string& a = digits_;
+    const std::string& b = other.digits_;
+    std::string difference;
+    int borrow = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        int d =
+            (a[a.size() - 1 - i] - '0') - borrow - (i < b.size() ? b[b.size() - 1 - i] - '0' : 0);
+        borrow = d < 0 ? 1 : 0;
+        difference.push_back(static_cast<char>('0' + d + borrow * 10));
+    }
+    std::reverse(difference.begin(), difference.end());
+    return Fen(difference);
+}
+
+Fen Fen::HalvedHalfUp() const {
+    std::string half;
+    int remainder = 0;
+    for (const char c : digits_) {
+        const int d = remainder * 10 + (c - '0');
+        half.push_back(static_cast<char>('0' + d / 2));
+        remainder = d % 2;
+    }
+    Fen result(half);
+    return remainder != 0 ? result + FromCount(1) : result;
+}
+
+}  // namespace zq::cli

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#include "cli/json_output.h"
+
+#include <nlohmann/json.hpp>
+
+#include "runtime/numeric_text.h"
+
+namespace zq::cli {
+namespace {
+
+using nlohmann::json;
+
+json FeeValue(const std::string& fee) {
+    const NumberReading reading = ReadNumber(fee);
+    return fee.empty() || !reading.numeric ? json(nullptr) : json(reading.value);
+}
+
+json Message(const std::string& note) { return note.empty() ? json(nullptr) : json(note); }
+
+std::string Dump(const json& object) {
+    return object.dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
+}  // namespace
+
+std::string CaseJson(std::string_view type, const CaseAnswer& answer) {
+    return Dump({{"type", type},
+                 {"amount", answer.amountText},
+                 {"fee", answer.feeText},
+                 {"fee_value", FeeValue(answer.feeText)},
+                 {"message", Message(answer.note)}});
+}
+
+std::string ExplanationJson(const Explanation& ex) {
+    json steps = json::array();
+    for (const BandStep& band : ex.bands) {
+        steps.push_back({{"label", band.label},
+                         {"part", band.part.empty() ? json(nullptr) : json(band.part)},
+                         {"rate", band.rate.empty() ? json(nullptr) : json(band.rate)},
+                         {"amount", band.amount}});
+    }
+    json object{{"type", ex.type},
+                {"amount", ex.amountText},
+                {"fee", ex.fee},
+                {"fee_value", FeeValue(ex.fee)},
+                {"message", Message(ex.note)}};
+    if (ex.note.empty()) {
+        object["basis"] = {
+            {"article", ex.basis.article},
+            {"fee_kind", ex.basis.kind == FeeKind::AcceptanceFee ? "案件受理费" : "申请费"}};
+        object["rule"] = ex.ruleWords;
+        object["steps"] = steps;
+        object["bands_total"] = ex.bandsTotal.empty() ? json(nullptr) : json(ex.bandsTotal);
+        object["adjustments"] = ex.adjustments;
+        object["top_of_range"] = ex.chargedAtTopOfRange;
+    }
+    return Dump(object);
+}
+
+std::string HalvingJson(std::string_view type, const HalvingAnswer& halving) {
+    return Dump(
+        {{"type", type},
+         {"amount", halving.amountText},
+         {"fee", halving.fullFee},
+         {"fee_value", FeeValue(halving.fullFee)},
+         {"halved_fee", halving.halvedFee.empty() ? json(nullptr) : json(halving.halvedFee)},
+         {"articles", halving.articles},
+         {"message", Message(halving.note)}});
+}
+
+}  // namespace zq::cli
