@@ -74,13 +74,5 @@ TEST(Catalogue, TextsMatchExactlyOrNotAtAll) {
     EXPECT_TRUE(TypesOfKind("").empty());
 }
 
-TEST(Catalogue, RuleOfEachKindOfType) {
-    EXPECT_EQ(RuleOfType("7、管辖异议不成立"), (RuleChoice{FeeRule::FlatFee, 100}));
-    EXPECT_EQ(RuleOfType("1.申请设立海事赔偿责任限制基金"), (RuleChoice{FeeRule::FlatFee, 10000}));
-    EXPECT_EQ(RuleOfType("2、破产案件").rule, FeeRule::BankruptcyHalf);
-    EXPECT_EQ(RuleOfType("8、申请涉外仲裁财产保全的案件").rule, FeeRule::PreservationScale);
-    EXPECT_EQ(RuleOfType("1、公正执行案件").rule, FeeRule::EnforcementScale);
-}
-
 }  // namespace
 }  // namespace zq
