@@ -216,10 +216,66 @@ bool ParseGrammar(std::string_view s, char* out, CleanNumber& n) {
     return true;
 }
 
+constexpr std::array<double, 23> kPowersOfTen{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The common case, read in one pass: ASCII blanks, an optional sign, digits, an optional point
+// and digits, blanks, with at most 15 digits after leading zeros. An exact integer over an exact
+// power of ten is correctly rounded by the one division, the value from_chars gives. Anything
+// else (grouping, full-width forms, exponents, long digit runs) takes the general path.
+bool ReadPlainDecimal(std::string_view s, NumberReading& reading) {
+    std::size_t i = 0;
+    const std::size_t end = s.size();
+    while (i < end && (s[i] == ' ' || s[i] == '\t')) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < end && (s[i] == '-' || s[i] == '+')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    std::uint64_t digits = 0;
+    int count = 0;
+    int fraction = 0;
+    bool point = false;
+    bool anyDigit = false;
+    for (; i < end; ++i) {
+        const char c = s[i];
+        if (IsDigit(c)) {
+            anyDigit = true;
+            digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+            count += digits != 0 ? 1 : 0;
+            fraction += point ? 1 : 0;
+            if (count > 15 || fraction > 22) {
+                return false;
+            }
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    while (i < end && (s[i] == ' ' || s[i] == '\t')) {
+        ++i;
+    }
+    if (i != end || !anyDigit) {
+        return false;
+    }
+    const double magnitude =
+        static_cast<double>(digits) / kPowersOfTen[static_cast<std::size_t>(fraction)];
+    reading.numeric = true;
+    reading.value = negative ? -magnitude : magnitude;
+    return true;
+}
+
 }  // namespace
 
 NumberReading ReadNumber(std::string_view text) {
     NumberReading reading;
+    if (ReadPlainDecimal(text, reading)) {
+        return reading;
+    }
     std::string converted;
     if (!IsAscii(text)) {
         if (!ToAsciiForm(text, converted)) {
@@ -247,11 +303,7 @@ NumberReading ReadNumber(std::string_view text) {
         reading.value = zero;
         return reading;
     }
-    // An exact integer divided by an exact power of ten is correctly rounded by the one
-    // division: the same value from_chars gives, much faster.
-    static constexpr std::array<double, 23> kPowersOfTen{
-        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    // An exact integer over an exact power of ten, as in ReadPlainDecimal.
     if (!clean.hasExponent && clean.digitsExact &&
         clean.fractionDigits < static_cast<int>(kPowersOfTen.size())) {
         const double magnitude = static_cast<double>(clean.digits) /

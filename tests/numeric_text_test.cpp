@@ -135,6 +135,7 @@ TEST(NumberReadingOracle, PlainAmountsReadExactlyAsFromChars) {
         double expected = 0;
         std::from_chars(text.data(), text.data() + text.size(), expected);
         ASSERT_EQ(TextToNumber(text), expected) << text;
+        ASSERT_EQ(TextToNumber("\t-" + text + " "), -expected) << text;
     }
 }
 
