@@ -10,13 +10,13 @@
 namespace zq {
 namespace {
 
-// Formats the fee text with the "####.##" pattern and completes a bare trailing "." with "00".
+// Formats a numeric fee text as the window shows it; any other text is left, and completed with
+// "00" if it ends in a bare ".".
 void FormatFeeText(std::string& fee) {
     const NumberReading reading = ReadNumber(fee);
     if (reading.numeric && !reading.overflow) {
-        fee = FormatFeePattern(reading.value);
-    }
-    if (!fee.empty() && fee.back() == '.') {
+        fee = ShownFee(reading.value);
+    } else if (!fee.empty() && fee.back() == '.') {
         fee.append("00");
     }
 }

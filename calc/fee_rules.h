@@ -15,6 +15,8 @@ void IntellectualProperty(FeeStage& stage);
 void DivorceScale(FeeStage& stage);
 void PersonalityScale(FeeStage& stage);
 void PreservationScale(FeeStage& stage);
+// The preservation fee before its 5000-yuan cap (for explaining the cap).
+void PreservationBeforeCap(FeeStage& stage);
 void EnforcementScale(FeeStage& stage);
 void FlatFee(FeeStage& stage, int yuan);
 

@@ -40,6 +40,13 @@ void PersonalityScale(FeeStage& stage) {
 // Article 14, item (二): preservation, 30 yuan up to 1000, 1% of the part up to 100000, 0.5% above
 // it, at most 5000 yuan.
 void PreservationScale(FeeStage& stage) {
+    PreservationBeforeCap(stage);
+    if (stage.Fee() > 5000) {
+        stage.WriteConstant(5000);
+    }
+}
+
+void PreservationBeforeCap(FeeStage& stage) {
     const double a = stage.Amount();
     if (a <= 1000) {
         stage.WriteConstant(30);
@@ -47,9 +54,6 @@ void PreservationScale(FeeStage& stage) {
         stage.WriteComputed(Add(Mul(a, 0.01), 20));
     } else {
         stage.WriteComputed(Add(Mul(a, 0.005), 520));
-    }
-    if (stage.Fee() > 5000) {
-        stage.WriteConstant(5000);
     }
 }
 

@@ -40,15 +40,6 @@ std::string BandLabel(const Band& band) {
     return "超过" + YuanText(band.lower) + "至" + YuanText(band.upper) + "的部分";
 }
 
-// The fee text as the window shows it, from a fee value.
-std::string Shown(double fee) {
-    std::string text = FormatFeePattern(fee);
-    if (!text.empty() && text.back() == '.') {
-        text += "00";
-    }
-    return text;
-}
-
 std::string FenText(std::string_view shown) {
     const auto fen = Fen::FromFeeText(shown);
     return fen ? fen->Text() : std::string(shown);
@@ -95,11 +86,11 @@ std::vector<Band> PropertyBands() {
     return bands;
 }
 
-// The property-scale stage as the derived rules receive it: the 15-digit fee text.
-std::string PropertyStage(std::string_view amountText) {
+// A stage of a rule as the next stage receives it: the 15-digit fee text.
+std::string StageText(void (*rule)(FeeStage&), std::string_view amountText) {
     std::string fee;
     FeeStage stage(amountText, fee);
-    rules::PropertyScale(stage);
+    rule(stage);
     return fee;
 }
 
@@ -123,9 +114,9 @@ void ExplainRule(Explanation& ex, const RuleChoice& choice, double a) {
             return;
         case FeeRule::PaymentOrderThird:
         case FeeRule::BankruptcyHalf: {
-            const std::string stage = PropertyStage(ex.amountText);
+            const std::string stage = StageText(rules::PropertyScale, ex.amountText);
             const double stageFee = TextToNumber(stage);
-            AddBands(ex, a, 50, property, PropertyBands(), Shown(stageFee));
+            AddBands(ex, a, 50, property, PropertyBands(), ShownFee(stageFee));
             const bool third = choice.rule == FeeRule::PaymentOrderThird;
             const double divided = stageFee / (third ? 3 : 2);
             const double rounded = RoundHalfEven2(divided);
@@ -133,7 +124,7 @@ void ExplainRule(Explanation& ex, const RuleChoice& choice, double a) {
                                                        : "按照财产案件受理费标准减半：") +
                                      stage + (third ? " ÷ 3 = " : " ÷ 2 = ") +
                                      NumberToText(divided) + "，保留到分（四舍六入五成双）" +
-                                     FenText(Shown(rounded)));
+                                     FenText(ShownFee(rounded)));
             if (!third && rounded > 300000) {
                 ex.adjustments.push_back("最高不超过30万元：300000.00");
             }
@@ -150,11 +141,11 @@ void ExplainRule(Explanation& ex, const RuleChoice& choice, double a) {
                      {{50000, 100000, 0.01}, {100000, kNoEdge, 0.005}}, ex.fee);
             return;
         case FeeRule::PreservationScale: {
-            const double uncapped = a <= 1000 ? 30 : a <= 100000 ? a * 0.01 + 20 : a * 0.005 + 520;
+            const double uncapped =
+                TextToNumber(StageText(rules::PreservationBeforeCap, ex.amountText));
             AddBands(ex, a, 30, "不超过1000元的部分（每件）",
-                     {{1000, 100000, 0.01}, {100000, kNoEdge, 0.005}},
-                     Shown(TextToNumber(NumberToText(uncapped))));
-            if (TextToNumber(NumberToText(uncapped)) > 5000) {
+                     {{1000, 100000, 0.01}, {100000, kNoEdge, 0.005}}, ShownFee(uncapped));
+            if (uncapped > 5000) {
                 ex.adjustments.push_back("申请保全措施交纳的费用最多不超过5000元：5000.00");
             }
             return;

@@ -45,4 +45,12 @@ std::string FormatFeePattern(double value) {
     return out;
 }
 
+std::string ShownFee(double value) {
+    std::string text = FormatFeePattern(value);
+    if (text.back() == '.') {
+        text.append("00");
+    }
+    return text;
+}
+
 }  // namespace zq

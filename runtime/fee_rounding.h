@@ -15,4 +15,7 @@ double RoundHalfEven2(double value);
 // 30.5 -> "30.5", 50.025 -> "50.03", 0.5 -> ".5".
 std::string FormatFeePattern(double value);
 
+// The pattern completed as the window shows a fee: a bare trailing "." gains "00" (50 -> "50.00").
+std::string ShownFee(double value);
+
 }  // namespace zq

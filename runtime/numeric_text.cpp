@@ -97,22 +97,7 @@ struct CleanNumber {
     bool negative = false;
     bool allZero = true;
     long long magnitude = 0;  // decimal exponent of the leading non-zero digit (saturated)
-    // Every mantissa digit as one integer, while it stays exact; with the number of fraction
-    // digits it gives the value without from_chars for the plain amounts people type.
-    std::uint64_t digits = 0;
-    bool digitsExact = true;
-    int fractionDigits = 0;
-    bool hasExponent = false;
 };
-
-constexpr std::uint64_t kExactInDouble = 1ULL << 53;
-
-void TakeDigit(CleanNumber& n, char digit) {
-    if (n.digitsExact) {
-        n.digits = n.digits * 10 + static_cast<std::uint64_t>(digit - '0');
-        n.digitsExact = n.digits <= kExactInDouble;
-    }
-}
 
 bool ParseGrammar(std::string_view s, char* out, CleanNumber& n) {
     std::size_t w = 0;
@@ -137,7 +122,6 @@ bool ParseGrammar(std::string_view s, char* out, CleanNumber& n) {
                 n.allZero = false;
             }
             out[w++] = s[i];
-            TakeDigit(n, s[i]);
             if (intDigits < kSaturate) {
                 ++intDigits;
             }
@@ -167,10 +151,6 @@ bool ParseGrammar(std::string_view s, char* out, CleanNumber& n) {
                 }
             }
             out[w++] = s[i];
-            TakeDigit(n, s[i]);
-            if (n.fractionDigits < 1000) {
-                ++n.fractionDigits;
-            }
             ++mantissaDigits;
             ++i;
         }
@@ -181,7 +161,6 @@ bool ParseGrammar(std::string_view s, char* out, CleanNumber& n) {
     long long exponent = 0;
     if (i < end && (s[i] == 'e' || s[i] == 'E')) {
         ++i;
-        n.hasExponent = true;
         out[w++] = 'e';
         bool negative = false;
         if (i < end && (s[i] == '+' || s[i] == '-')) {
@@ -301,14 +280,6 @@ NumberReading ReadNumber(std::string_view text) {
     const double zero = clean.negative ? -0.0 : 0.0;
     if (clean.allZero) {
         reading.value = zero;
-        return reading;
-    }
-    // An exact integer over an exact power of ten, as in ReadPlainDecimal.
-    if (!clean.hasExponent && clean.digitsExact &&
-        clean.fractionDigits < static_cast<int>(kPowersOfTen.size())) {
-        const double magnitude = static_cast<double>(clean.digits) /
-                                 kPowersOfTen[static_cast<std::size_t>(clean.fractionDigits)];
-        reading.value = clean.negative ? -magnitude : magnitude;
         return reading;
     }
     double value = 0.0;
