@@ -1,0 +1,219 @@
+// SPDX-License-Identifier: MIT
+// The calculator window's event handlers, over the WebAssembly core. The page computes nothing
+// itself: the catalogue, every fee and every message come from the core. A classic script, not
+// a module, so that the page also runs opened straight from disk (file://), where browsers
+// refuse to load module scripts.
+'use strict';
+
+(() => {
+  const $ = (id) => document.getElementById(id);
+  const makerAddress = 'http://zorvik.example';
+
+  let core = null;
+  // The last calculation, which the extras below the window describe.
+  let lastCase = null;
+
+  // FillKindList: empties List1, appends the kinds of the class that is on, selects the first.
+  function fillKindList() {
+    const list = $('List1');
+    list.replaceChildren();
+    for (const index of [0, 1]) {
+      if ($(`Option1_${index}`).checked) {
+        appendEntries(list, core.kindsOf(index));
+      }
+    }
+    if (list.options.length > 0) {
+      list.selectedIndex = 0;
+      fillTypeList();  // selecting by program runs List1_Click, as a selection by the user does
+    }
+  }
+
+  // FillTypeList: empties List2, appends the types of the selected kind, selects the first.
+  function fillTypeList() {
+    const list = $('List2');
+    list.replaceChildren();
+    const kind = $('List1').selectedIndex >= 0 ? $('List1').value : '';
+    appendEntries(list, core.typesOf(kind));
+    if (list.options.length > 0) {
+      list.selectedIndex = 0;
+    }
+  }
+
+  function appendEntries(list, texts) {
+    for (const text of texts) {
+      list.append(new Option(text, text));
+    }
+  }
+
+  // Command1_Click: the Calculate command, then its message, if any, in the modal box.
+  function calculate() {
+    const typeText = $('List2').selectedIndex >= 0 ? $('List2').value : '';
+    const outcome = core.computeFee(typeText, $('txtBd').value);
+    if ($('txtBd').value !== outcome.amountText) {
+      $('txtBd').value = outcome.amountText;
+    }
+    $('txtFysf').value = outcome.feeText;
+    lastCase = outcome.feeText ? { typeText, amountText: outcome.amountText, feeText: outcome.feeText } : null;
+    showExtras();
+    if (outcome.message) {
+      showMessage(outcome.message);
+    }
+  }
+
+  function showMessage(message) {
+    const box = $('MsgBox');
+    $('MsgBox-title').textContent = message.title;
+    $('MsgBox-prompt').textContent = message.prompt;
+    // Flags 48: exclamation icon; 16: critical (stop) icon. Both have only an OK button.
+    box.classList.toggle('exclamation', message.flags === 48);
+    box.classList.toggle('critical', message.flags === 16);
+    const returnFocus = document.activeElement;
+    box.addEventListener('close', () => returnFocus?.focus(), { once: true });
+    box.showModal();
+    $('MsgBox-ok').focus();
+  }
+
+  function showExtras() {
+    const extras = $('extras');
+    if (!lastCase) {
+      extras.hidden = true;
+      return;
+    }
+    $('steps').textContent = `${lastCase.typeText}\n标的金额：${lastCase.amountText} 元\n法院收费：${lastCase.feeText} 元`;
+    $('capitals').textContent = '';
+    $('copyState').textContent = '';
+    extras.hidden = false;
+  }
+
+  async function copyFee() {
+    if (!lastCase) {
+      return;
+    }
+    const text = `法院收费：${lastCase.feeText} 元`;
+    try {
+      await navigator.clipboard.writeText(text);
+      $('copyState').textContent = '已复制';
+    } catch {
+      $('copyState').textContent = '无法访问剪贴板';
+    }
+  }
+
+  // Command2_Click: a page cannot close its own tab, so the calculator panel is closed instead,
+  // leaving the fee rules open if they are; it can be opened again, as the program can be
+  // started again.
+  function closeCalculator() {
+    $('Form1').hidden = true;
+    $('extras').hidden = true;
+    $('Form1-closed').hidden = false;
+    $('Form1-reopen').focus();
+  }
+
+  function reopenCalculator() {
+    $('Form1-closed').hidden = true;
+    $('Form1').hidden = false;
+    formLoad();
+    bringToFront($('Form1'));
+    $('Option1_0').focus();
+  }
+
+  // Command3_Click: one fee-rules panel; opened afresh with the Measures text, scrolled to the
+  // top, or, when already open, shown in front as it is.
+  function showFeeRules() {
+    const panel = $('Form2');
+    const text = $('Text1');
+    if (panel.hidden) {
+      text.value = text.defaultValue;
+      panel.hidden = false;
+      text.scrollTop = 0;
+      text.setSelectionRange(0, 0);
+    }
+    bringToFront(panel);
+    text.focus({ preventScroll: true });
+    panel.scrollIntoView({ block: 'nearest' });
+  }
+
+  function closeFeeRules() {
+    $('Form2').hidden = true;
+    if (!$('Form1').hidden) {
+      $('Command3').focus();
+    }
+  }
+
+  function bringToFront(panel) {
+    for (const other of document.querySelectorAll('.window')) {
+      other.classList.toggle('front', other === panel);
+    }
+  }
+
+  function openMaker() {
+    window.open(makerAddress, '_blank', 'noopener,noreferrer');
+  }
+
+  // Form_Load: no class on and empty fields as stored, then the first class turned on.
+  function formLoad() {
+    for (const id of ['txtBd', 'txtFysf']) {
+      $(id).value = '';
+    }
+    $('Option1_0').checked = false;
+    $('Option1_1').checked = false;
+    lastCase = null;
+    showExtras();
+    fillKindList();
+    $('Option1_0').checked = true;
+    fillKindList();  // Option1_Click
+  }
+
+  function wireEvents() {
+    for (const index of [0, 1]) {
+      $(`Option1_${index}`).addEventListener('change', fillKindList);
+    }
+    $('List1').addEventListener('change', fillTypeList);
+    $('Command1').addEventListener('click', calculate);
+    $('Command2').addEventListener('click', closeCalculator);
+    $('Form1-close').addEventListener('click', closeCalculator);
+    $('Form1-reopen').addEventListener('click', reopenCalculator);
+    $('Command3').addEventListener('click', showFeeRules);
+    $('Form2-close').addEventListener('click', closeFeeRules);
+    $('MsgBox-ok').addEventListener('click', () => $('MsgBox').close());
+    $('Label2_0').addEventListener('click', openMaker);
+    $('Label2_2').addEventListener('click', openMaker);
+    $('copyFee').addEventListener('click', copyFee);
+    for (const panel of document.querySelectorAll('.window')) {
+      panel.addEventListener('pointerdown', () => bringToFront(panel));
+    }
+  }
+
+  // Over HTTP(S) the page can be installed and kept offline; opened from disk it needs neither.
+  function offerOffline() {
+    if (!/^https?:$/.test(location.protocol)) {
+      return;
+    }
+    const manifest = document.createElement('link');
+    manifest.rel = 'manifest';
+    manifest.href = 'manifest.webmanifest';
+    document.head.append(manifest);
+    if ('serviceWorker' in navigator) {
+      navigator.serviceWorker.register('sw.js').catch(() => {});
+    }
+  }
+
+  function start(loaded) {
+    core = loaded;
+    $('Option1_0-caption').textContent = core.classText(0);
+    $('Option1_1-caption').textContent = core.classText(1);
+    wireEvents();
+    formLoad();
+    $('Option1_0').focus({ preventScroll: true });
+    document.documentElement.dataset.ready = 'true';
+    document.dispatchEvent(new Event('courtfee-ready'));
+  }
+
+  offerOffline();
+  if (typeof CourtFee !== 'function') {
+    $('load-failure').hidden = false;
+    return;
+  }
+  CourtFee().then(start, () => {
+    $('load-failure').hidden = false;
+  });
+})();
