@@ -9,7 +9,7 @@
 #include "calc/scales.h"
 #include "cli/batch.h"
 #include "cli/catalogue_listing.h"
-#include "cli/fen.h"
+#include "runtime/fen.h"
 #include "runtime/fee_rounding.h"
 #include "runtime/number_text.h"
 #include "runtime/numeric_text.h"

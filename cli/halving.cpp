@@ -5,7 +5,7 @@
 
 #include "calc/legal_basis.h"
 #include "cli/batch.h"
-#include "cli/fen.h"
+#include "runtime/fen.h"
 
 namespace zq::cli {
 namespace {

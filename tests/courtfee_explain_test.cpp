@@ -10,7 +10,7 @@
 #include "calc/compute_fee.h"
 #include "cli/batch.h"
 #include "cli/explanation.h"
-#include "cli/fen.h"
+#include "runtime/fen.h"
 #include "cli/halving.h"
 #include "cli/json_output.h"
 
