@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "calc/compute_fee.h"
+#include "calc/price.h"
 #include "runtime/fee_rounding.h"
 #include "runtime/number_text.h"
 #include "runtime/numeric_text.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <random>
 #include <string>

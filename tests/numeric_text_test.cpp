@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <random>
 #include <string>
