@@ -2,7 +2,7 @@
 // Time per Calculate command, one benchmark for each kind of fee rule.
 #include <benchmark/benchmark.h>
 
-#include "calc/compute_fee.h"
+#include "calc/price.h"
 
 namespace {
 

@@ -15,25 +15,28 @@ using checked::Sub;
 // Article 13, item (二) 1: divorce, 50 to 300 yuan (charged at 300), plus 0.5% of the property
 // above 200000.
 void DivorceScale(FeeStage& stage) {
-    stage.WriteConstant(300);
+    const scales::MarginalBand& above = scales::kDivorce.bands[0];
+    stage.WriteConstant(scales::kDivorce.baseFee);
     const double a = stage.Amount();
-    if (a > 200000) {
-        const double increment = Mul(Sub(a, 200000), 0.005);
+    if (a > above.lower) {
+        const double increment = Mul(Sub(a, above.lower), above.rate());
         stage.WriteComputed(Add(stage.Fee(), increment));
     }
 }
 
 // Article 13, item (二) 2: personality rights, 100 to 500 yuan (charged at 500), plus 1% of the
-// damages from 50000 to 100000 and 0.5% of the damages above 100000.
+// damages from 50000 to 100000 and 0.5% of the damages above 100000. Above 100000 the fee is the
+// base, the whole first band and the part above, added in this order.
 void PersonalityScale(FeeStage& stage) {
-    stage.WriteConstant(500);
+    const auto& [first, second] = scales::kPersonality.bands;
+    stage.WriteConstant(scales::kPersonality.baseFee);
     const double a = stage.Amount();
-    if (a > 50000 && a <= 100000) {
-        const double increment = Mul(Sub(a, 50000), 0.01);
+    if (a > first.lower && a <= first.upper) {
+        const double increment = Mul(Sub(a, first.lower), first.rate());
         stage.WriteComputed(Add(stage.Fee(), increment));
-    } else if (a > 100000) {
-        const double increment = Mul(Sub(a, 100000), 0.005);
-        stage.WriteComputed(Add(Add(stage.Fee(), 500), increment));
+    } else if (a > second.lower) {
+        const double increment = Mul(Sub(a, second.lower), second.rate());
+        stage.WriteComputed(Add(Add(stage.Fee(), first.whole()), increment));
     }
 }
 
@@ -41,37 +44,41 @@ void PersonalityScale(FeeStage& stage) {
 // it, at most 5000 yuan.
 void PreservationScale(FeeStage& stage) {
     PreservationBeforeCap(stage);
-    if (stage.Fee() > 5000) {
-        stage.WriteConstant(5000);
+    if (stage.Fee() > static_cast<double>(scales::kPreservationCap)) {
+        stage.WriteConstant(scales::kPreservationCap);
     }
 }
 
 void PreservationBeforeCap(FeeStage& stage) {
     const double a = stage.Amount();
-    if (a <= 1000) {
-        stage.WriteConstant(30);
-    } else if (a <= 100000) {
-        stage.WriteComputed(Add(Mul(a, 0.01), 20));
-    } else {
-        stage.WriteComputed(Add(Mul(a, 0.005), 520));
+    if (a <= scales::kPreservation.baseUpper()) {
+        stage.WriteConstant(scales::kPreservation.baseFee);
+        return;
+    }
+    for (const scales::ClosedFormBand& band : scales::kPreservationClosedForms) {
+        if (a <= band.upper) {
+            stage.WriteComputed(Add(Mul(a, band.rate), band.offset));
+            return;
+        }
     }
 }
 
 // Article 14, item (一) 2: enforcement, 50 yuan up to 10000, then 1.5%, 1%, 0.5% and 0.1% of the
 // parts of the amount in each band.
 void EnforcementScale(FeeStage& stage) {
-    stage.WriteConstant(static_cast<long long>(scales::kEnforcementBaseFee));
+    stage.WriteConstant(scales::kEnforcement.baseFee);
     const double a = stage.Amount();
-    if (a <= scales::kEnforcementBands.front().lower) {
+    if (a <= scales::kEnforcement.baseUpper()) {
         return;
     }
     double increment = 0;
-    for (const scales::MarginalBand& band : scales::kEnforcementBands) {
+    for (const scales::MarginalBand& band : scales::kEnforcement.bands) {
         if (a <= band.lower) {
             break;
         }
-        const double part =
-            a > band.upper ? band.whole : Mul(Sub(std::min(a, band.upper), band.lower), band.rate);
+        const double part = a > band.upper
+                                ? band.whole()
+                                : Mul(Sub(std::min(a, band.upper), band.lower), band.rate());
         increment = Add(increment, part);
     }
     stage.WriteComputed(Add(stage.Fee(), increment));

@@ -11,11 +11,11 @@ namespace zq::rules {
 // closed form is evaluated multiply first, then the offset added.
 void PropertyScale(FeeStage& stage) {
     const double a = stage.Amount();
-    if (a <= scales::kPropertyBaseUpper) {
-        stage.WriteConstant(static_cast<long long>(scales::kPropertyBaseFee));
+    if (a <= scales::kProperty.baseUpper()) {
+        stage.WriteConstant(scales::kProperty.baseFee);
         return;
     }
-    for (const scales::ClosedFormBand& band : scales::kPropertyBands) {
+    for (const scales::ClosedFormBand& band : scales::kPropertyClosedForms) {
         if (a > band.lower && a <= band.upper) {
             stage.WriteComputed(checked::Add(checked::Mul(a, band.rate), band.offset));
             return;

@@ -2,27 +2,30 @@
 #include "cli/batch.h"
 
 #include "calc/catalogue.h"
-#include "calc/compute_fee.h"
 #include "cli/json_output.h"
 #include "cli/type_suggestions.h"
 
 namespace zq::cli {
 
-CaseAnswer AnswerCase(std::string_view typeText, std::string_view amountText) {
-    FeeOutcome outcome = ComputeFee(typeText, amountText);
-    CaseAnswer answer{std::move(outcome.amountText), std::move(outcome.feeText), {}};
+std::string NoteOf(std::string_view typeText, const FeeOutcome& outcome) {
     // A type in the catalogue always leaves a fee or a message, so only then is it looked up.
-    if ((answer.feeText.empty() || outcome.message) &&
+    if ((outcome.feeText.empty() || outcome.message) &&
         catalogue::RuleOfType(typeText).rule == FeeRule::NoRule) {
         // The window leaves the fee empty here; a script deserves to be told why.
-        answer.feeText.clear();
-        answer.note = UnknownTypeMessage(typeText);
-    } else if (outcome.message) {
-        answer.note = outcome.message->title == kCalcErrorTitle
-                          ? std::string(kCalcErrorTitle) + "：" + outcome.message->prompt
-                          : outcome.message->prompt;
+        return UnknownTypeMessage(typeText);
     }
-    return answer;
+    if (!outcome.message) {
+        return {};
+    }
+    return outcome.message->title == kCalcErrorTitle
+               ? std::string(kCalcErrorTitle) + "：" + outcome.message->prompt
+               : outcome.message->prompt;
+}
+
+CaseAnswer AnswerCase(std::string_view typeText, std::string_view amountText) {
+    FeeOutcome outcome = ComputeFee(typeText, amountText);
+    std::string note = NoteOf(typeText, outcome);
+    return {std::move(outcome.amountText), std::move(outcome.feeText), std::move(note)};
 }
 
 namespace {

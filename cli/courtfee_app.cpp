@@ -9,7 +9,7 @@
 #include "cli/batch.h"
 #include "cli/catalogue_listing.h"
 #include "cli/explanation.h"
-#include "cli/halving.h"
+#include "cli/halving_text.h"
 #include "cli/json_output.h"
 
 namespace zq::cli {
@@ -120,20 +120,19 @@ int PriceOneCase(const Options& options, std::FILE* out, std::FILE* err) {
     const std::string_view type = options.positional[0];
     const std::string_view amount = options.positional.size() == 2 ? options.positional[1] : "";
     if (options.halve) {
-        const HalvingAnswer halving = HalveFee(*options.halve, type, amount);
+        const HalvedFee halving = HalveFee(*options.halve, type, amount);
         if (options.json) {
             WriteLine(out, HalvingJson(type, halving));
-        } else if (halving.ok()) {
-            WriteLine(out, halving.halvedFee + "（全额 " + halving.fullFee + "，依" +
+        } else if (halving.halved()) {
+            WriteLine(out, halving.halvedFee + "（全额 " + halving.outcome.feeText + "，依" +
                                halving.articles + "减半交纳）");
         }
-        return halving.ok() ? kExitOk : Fail(err, halving.note);
+        return halving.halved() ? kExitOk : Fail(err, HalvingNote(type, halving));
     }
     if (options.explain) {
-        const Explanation explanation = ExplainFee(type, amount);
-        Write(out,
-              options.json ? ExplanationJson(explanation) + "\n" : RenderExplanation(explanation));
-        return explanation.note.empty() ? kExitOk : Fail(err, explanation.note);
+        const FeeBreakdown breakdown = ExplainFee(type, amount);
+        Write(out, options.json ? ExplanationJson(breakdown) + "\n" : RenderExplanation(breakdown));
+        return breakdown.priced() ? kExitOk : Fail(err, NoteOf(type, breakdown.outcome));
     }
     const CaseAnswer answer = AnswerCase(type, amount);
     if (options.json) {

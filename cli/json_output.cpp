@@ -3,6 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/halving_text.h"
 #include "runtime/numeric_text.h"
 
 namespace zq::cli {
@@ -31,7 +32,7 @@ std::string CaseJson(std::string_view type, const CaseAnswer& answer) {
                  {"message", Message(answer.note)}});
 }
 
-std::string ExplanationJson(const Explanation& ex) {
+std::string ExplanationJson(const FeeBreakdown& ex) {
     json steps = json::array();
     for (const BandStep& band : ex.bands) {
         steps.push_back({{"label", band.label},
@@ -40,11 +41,11 @@ std::string ExplanationJson(const Explanation& ex) {
                          {"amount", band.amount}});
     }
     json object{{"type", ex.type},
-                {"amount", ex.amountText},
-                {"fee", ex.fee},
-                {"fee_value", FeeValue(ex.fee)},
-                {"message", Message(ex.note)}};
-    if (ex.note.empty()) {
+                {"amount", ex.outcome.amountText},
+                {"fee", ex.outcome.feeText},
+                {"fee_value", FeeValue(ex.outcome.feeText)},
+                {"message", Message(NoteOf(ex.type, ex.outcome))}};
+    if (ex.priced()) {
         object["basis"] = {
             {"article", ex.basis.article},
             {"fee_kind", ex.basis.kind == FeeKind::AcceptanceFee ? "案件受理费" : "申请费"}};
@@ -57,15 +58,15 @@ std::string ExplanationJson(const Explanation& ex) {
     return Dump(object);
 }
 
-std::string HalvingJson(std::string_view type, const HalvingAnswer& halving) {
+std::string HalvingJson(std::string_view type, const HalvedFee& halving) {
     return Dump(
         {{"type", type},
-         {"amount", halving.amountText},
-         {"fee", halving.fullFee},
-         {"fee_value", FeeValue(halving.fullFee)},
+         {"amount", halving.outcome.amountText},
+         {"fee", halving.outcome.feeText},
+         {"fee_value", FeeValue(halving.outcome.feeText)},
          {"halved_fee", halving.halvedFee.empty() ? json(nullptr) : json(halving.halvedFee)},
          {"articles", halving.articles},
-         {"message", Message(halving.note)}});
+         {"message", Message(HalvingNote(type, halving))}});
 }
 
 }  // namespace zq::cli

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "calc/catalogue.h"
-#include "calc/compute_fee.h"
+#include "calc/price.h"
 #include "runtime/calc_failure.h"
 #include "runtime/numeric_text.h"
 

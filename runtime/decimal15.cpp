@@ -1,31 +1,46 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/decimal15.h"
 
+#include <fmt/format.h>
+
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 
 namespace zq {
 
 namespace {
 
-// Reads "d.ddde+XX" (as std::to_chars writes scientific) into the decimal.
-void TakeScientific(std::string_view text, Decimal15& d) {
+// Reads a number as {fmt} writes it, "1234.5", "0.00012", "1e+16" or "1.25e-05", into the
+// decimal. Integer parsing only: the digits are already the decimal's.
+void TakeText(std::string_view text, Decimal15& d) {
     const std::size_t ePos = text.find('e');
-    d.digits.assign(1, text[0]);
-    if (ePos > 1) {
-        d.digits.append(text.substr(2, ePos - 2));
-    }
+    const std::string_view mantissa = text.substr(0, ePos);
     int exponent = 0;
-    const std::string_view expText = text.substr(ePos + 1);
-    const char* expBegin = expText.data() + (expText.front() == '+' ? 1 : 0);
-    std::from_chars(expBegin, expText.data() + expText.size(), exponent);
+    if (ePos != std::string_view::npos) {
+        const std::string_view expText = text.substr(ePos + 1);
+        const char* expBegin = expText.data() + (expText.front() == '+' ? 1 : 0);
+        std::from_chars(expBegin, expText.data() + expText.size(), exponent);
+    }
+    // value = 0.<mantissa digits> x 10^(digits before the point + exponent)
+    const std::size_t point = mantissa.find('.');
+    int pointPos = static_cast<int>(point == std::string_view::npos ? mantissa.size() : point);
+    d.digits.clear();
+    for (const char c : mantissa) {
+        if (c == '.') {
+            continue;
+        }
+        if (d.digits.empty() && c == '0') {
+            --pointPos;  // a leading zero moves the point, it is no digit of the decimal
+            continue;
+        }
+        d.digits.push_back(c);
+    }
     while (!d.digits.empty() && d.digits.back() == '0') {
         d.digits.pop_back();
     }
-    d.pointPos = exponent + 1;
+    d.pointPos = pointPos + exponent;
 }
 
 // Rounds 16 or 17 digits to 15, halves up; the caller has ruled out exact halves.
@@ -76,22 +91,16 @@ Decimal15 Decimal15::From(double value) {
     // decimals. With more, rounding it to 15 digits gives the same result as rounding the exact
     // value, unless it ends on a 15-digit midpoint (16 digits ending in 5): no other midpoint can
     // lie between it and the exact value, or that shorter midpoint would have been chosen.
-    auto res = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
-                             std::chars_format::scientific);
-    std::string_view text(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
-    const std::size_t ePos = text.find('e');
-    const std::size_t shortestDigits = ePos > 1 ? ePos - 1 : 1;
-    if (shortestDigits == 16 && text[ePos - 1] == '5') {
-        // A tie for the shortest text: let the exact conversion decide.
-        res = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
-                            std::chars_format::scientific, 14);
-        text = std::string_view(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
-    } else if (shortestDigits > 15) {
-        TakeScientific(text, d);
+    char* end = fmt::format_to(buf.data(), FMT_STRING("{}"), magnitude);
+    TakeText(std::string_view(buf.data(), static_cast<std::size_t>(end - buf.data())), d);
+    if (d.digits.size() == 16 && d.digits.back() == '5') {
+        // A tie for the shortest text: the exact conversion to 15 digits decides (halves to
+        // even, which only an exactly representable 16-digit decimal can reach).
+        end = fmt::format_to(buf.data(), FMT_STRING("{:.14e}"), magnitude);
+        TakeText(std::string_view(buf.data(), static_cast<std::size_t>(end - buf.data())), d);
+    } else if (d.digits.size() > 15) {
         RoundDigitsTo15(d);
-        return d;
     }
-    TakeScientific(text, d);
     return d;
 }
 

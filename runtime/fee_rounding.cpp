@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/fee_rounding.h"
 
+#include <fast_float/fast_float.h>
+
 #include <charconv>
 #include <cstdint>
 
@@ -20,7 +22,7 @@ double RoundHalfEven2(double value) {
         rounded = static_cast<double>(count) / 100;
     } else {
         const std::string text = hundredths + "e-2";
-        std::from_chars(text.data(), text.data() + text.size(), rounded);
+        fast_float::from_chars(text.data(), text.data() + text.size(), rounded);
     }
     return d.negative ? -rounded : rounded;
 }

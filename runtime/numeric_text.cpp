@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/numeric_text.h"
 
+#include <fast_float/fast_float.h>
+
 #include <array>
-#include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -90,13 +92,12 @@ std::string_view TrimBlanks(std::string_view s) {
     return s;
 }
 
-// A number that passed the grammar, in the plain form std::from_chars reads, written into a
-// caller's buffer of at least s.size() + 1 characters.
+// A number that passed the grammar, in the plain form fast_float reads (the from_chars form),
+// written into a caller's buffer of at least s.size() + 1 characters.
 struct CleanNumber {
     std::size_t length = 0;  // of the text written: sign, digits, ".", fraction, "e", exponent
     bool negative = false;
     bool allZero = true;
-    long long magnitude = 0;  // decimal exponent of the leading non-zero digit (saturated)
 };
 
 bool ParseGrammar(std::string_view s, char* out, CleanNumber& n) {
@@ -110,21 +111,11 @@ bool ParseGrammar(std::string_view s, char* out, CleanNumber& n) {
         }
         ++i;
     }
-    constexpr long long kSaturate = 1LL << 40;
-    long long intDigits = 0;
-    long long leadingZeros = 0;
     std::size_t mantissaDigits = 0;
     while (i < end) {
         if (IsDigit(s[i])) {
-            if (n.allZero && s[i] == '0') {
-                ++leadingZeros;
-            } else {
-                n.allZero = false;
-            }
+            n.allZero = n.allZero && s[i] == '0';
             out[w++] = s[i];
-            if (intDigits < kSaturate) {
-                ++intDigits;
-            }
             ++mantissaDigits;
             ++i;
         } else if (s[i] == ',' && i > 0 && IsDigit(s[i - 1]) && i + 1 < end && IsDigit(s[i + 1])) {
@@ -133,7 +124,6 @@ bool ParseGrammar(std::string_view s, char* out, CleanNumber& n) {
             break;
         }
     }
-    long long fracLeadingZeros = 0;
     if (i < end && s[i] == '.') {
         ++i;
         if (mantissaDigits == 0) {
@@ -141,15 +131,7 @@ bool ParseGrammar(std::string_view s, char* out, CleanNumber& n) {
         }
         out[w++] = '.';
         while (i < end && IsDigit(s[i])) {
-            if (n.allZero) {
-                if (s[i] == '0') {
-                    if (fracLeadingZeros < kSaturate) {
-                        ++fracLeadingZeros;
-                    }
-                } else {
-                    n.allZero = false;
-                }
-            }
+            n.allZero = n.allZero && s[i] == '0';
             out[w++] = s[i];
             ++mantissaDigits;
             ++i;
@@ -158,21 +140,15 @@ bool ParseGrammar(std::string_view s, char* out, CleanNumber& n) {
     if (mantissaDigits == 0) {
         return false;
     }
-    long long exponent = 0;
     if (i < end && (s[i] == 'e' || s[i] == 'E')) {
         ++i;
         out[w++] = 'e';
-        bool negative = false;
         if (i < end && (s[i] == '+' || s[i] == '-')) {
-            negative = s[i] == '-';
             out[w++] = s[i];
             ++i;
         }
         std::size_t expDigits = 0;
         while (i < end && IsDigit(s[i])) {
-            if (exponent < kSaturate) {
-                exponent = exponent * 10 + (s[i] - '0');
-            }
             out[w++] = s[i];
             ++expDigits;
             ++i;
@@ -180,17 +156,10 @@ bool ParseGrammar(std::string_view s, char* out, CleanNumber& n) {
         if (expDigits == 0) {
             return false;
         }
-        if (negative) {
-            exponent = -exponent;
-        }
     }
     if (i != end) {
         return false;
     }
-    // Only used to tell overflow from underflow when the value is out of range.
-    const long long leading =
-        intDigits > leadingZeros ? intDigits - leadingZeros - 1 : -(fracLeadingZeros + 1);
-    n.magnitude = leading + exponent;
     n.length = w;
     return true;
 }
@@ -201,7 +170,7 @@ constexpr std::array<double, 23> kPowersOfTen{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,
 
 // The common case, read in one pass: ASCII blanks, an optional sign, digits, an optional point
 // and digits, blanks, with at most 15 digits after leading zeros. An exact integer over an exact
-// power of ten is correctly rounded by the one division, the value from_chars gives. Anything
+// power of ten is correctly rounded by the one division, the value the general path gives. Anything
 // else (grouping, full-width forms, exponents, long digit runs) takes the general path.
 bool ReadPlainDecimal(std::string_view s, NumberReading& reading) {
     std::size_t i = 0;
@@ -284,18 +253,21 @@ NumberReading ReadNumber(std::string_view text) {
     }
     double value = 0.0;
     const char* last = buffer + clean.length;
-    const auto [ptr, ec] = std::from_chars(buffer, last, value, std::chars_format::general);
-    if (ec == std::errc::result_out_of_range) {
-        if (clean.magnitude > 0) {
-            reading.overflow = true;
-        } else {
-            reading.value = zero;  // underflow reads as 0
-        }
-        return reading;
-    }
-    if (ec != std::errc() || ptr != last) {
+    // fast_float reads any digit count and exponent correctly rounded; beyond the double range it
+    // gives infinity or zero (newer releases also report result_out_of_range).
+    const auto [ptr, ec] =
+        fast_float::from_chars(buffer, last, value, fast_float::chars_format::general);
+    if ((ec != std::errc() && ec != std::errc::result_out_of_range) || ptr != last) {
         // The grammar is a subset of what from_chars reads; anything else is a defect here.
         reading.numeric = false;
+        return reading;
+    }
+    if (std::isinf(value)) {
+        reading.overflow = true;
+        return reading;
+    }
+    if (value == 0.0) {
+        reading.value = zero;  // underflow reads as 0
         return reading;
     }
     reading.value = value;

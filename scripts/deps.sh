@@ -7,6 +7,7 @@ set -euo pipefail
 ZQ_PACKAGES=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libbenchmark-dev nlohmann-json3-dev
+  libfast-float-dev libfmt-dev
   qt6-base-dev libgl-dev
   fonts-noto-cjk
   locales

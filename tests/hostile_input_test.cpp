@@ -7,7 +7,7 @@
 #include <string>
 
 #include "calc/catalogue.h"
-#include "calc/compute_fee.h"
+#include "calc/price.h"
 
 namespace zq {
 namespace {

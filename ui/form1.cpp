@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "calc/catalogue.h"
-#include "calc/compute_fee.h"
+#include "calc/price.h"
 #include "ui/form1_layout.h"
 #include "ui/hand_cursor.h"
 #include "ui/measures_text.h"

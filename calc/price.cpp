@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "calc/compute_fee.h"
+#include "calc/price.h"
 
 #include "calc/catalogue.h"
 #include "calc/fee_rules.h"

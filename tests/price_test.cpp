@@ -4,7 +4,7 @@
 #include <string>
 
 #include "calc/catalogue.h"
-#include "calc/compute_fee.h"
+#include "calc/price.h"
 
 namespace zq {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "calc/legal_basis.h"
+#include "calc/basis.h"
 
 #include <array>
 #include <utility>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "cli/fen.h"
+#include "runtime/fen.h"
 
 #include <algorithm>
 
-namespace zq::cli {
+namespace zq {
 
 Fen::Fen(std::string digits) : digits_(std::move(digits)) {
     const std::size_t first = digits_.find_first_not_of('0');
@@ -80,4 +80,4 @@ Fen Fen::HalvedHalfUp() const {
     return remainder != 0 ? result + FromCount(1) : result;
 }
 
-}  // namespace zq::cli
+}  // namespace zq

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace zq::cli {
+namespace zq {
 
 // A non-negative amount of money in fen (hundredths of a yuan), kept as decimal digits: a fee
 // can be larger than any integer type holds.
@@ -37,4 +37,4 @@ class Fen {
     std::string digits_ = "0";  // no leading zeros
 };
 
-}  // namespace zq::cli
+}  // namespace zq

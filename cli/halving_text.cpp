@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#include "cli/halving_text.h"
+
+#include <algorithm>
+
+#include "cli/batch.h"
+
+namespace zq::cli {
+
+std::optional<std::vector<HalvingReason>> ParseHalvingReasons(std::string_view text) {
+    const auto names = HalvingReasonNames();
+    std::vector<HalvingReason> reasons;
+    bool more = !text.empty();
+    while (more) {
+        std::size_t cut = text.find(',');
+        std::size_t skip = 1;
+        const std::size_t ideographic = text.find("、");
+        if (ideographic < cut) {
+            cut = ideographic;
+            skip = std::string_view("、").size();
+        }
+        const std::string_view word = text.substr(0, cut);
+        more = cut != std::string_view::npos;  // a separator promises another word
+        text = more ? text.substr(cut + skip) : std::string_view();
+        const auto found = std::find_if(names.begin(), names.end(), [word](const auto& name) {
+            return name.chinese == word || name.ascii == word;
+        });
+        if (found == names.end()) {
+            return std::nullopt;
+        }
+        reasons.push_back(found->reason);
+    }
+    return reasons.empty() ? std::nullopt : std::optional(reasons);
+}
+
+std::string HalvingNote(std::string_view type, const HalvedFee& halving) {
+    return halving.refusal.empty() ? NoteOf(type, halving.outcome) : halving.refusal;
+}
+
+}  // namespace zq::cli
