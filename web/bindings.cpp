@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "calc/catalogue.h"
-#include "calc/compute_fee.h"
+#include "calc/price.h"
 
 namespace {
 
