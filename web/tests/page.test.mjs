@@ -1,0 +1,335 @@
+// SPDX-License-Identifier: MIT
+// The calculator page in headless Chromium, opened from disk: what the window does, the page
+// does. Run with `node --test tests/`.
+import assert from 'node:assert/strict';
+import { after, before, describe, it } from 'node:test';
+import { launchChromium, loadCore, openPage, pageUrl } from './browser.mjs';
+
+let browser;
+let core;
+before(async () => {
+  browser = await launchChromium();
+  core = await loadCore();
+});
+after(() => browser?.close());
+
+const state = (page) => page.evaluate(() => {
+  const list = (id) => ({
+    entries: [...document.getElementById(id).options].map((o) => o.text),
+    selected: document.getElementById(id).selectedIndex,
+  });
+  const box = document.getElementById('MsgBox');
+  return {
+    classOn: document.getElementById('Option1_0').checked ? 0 : document.getElementById('Option1_1').checked ? 1 : -1,
+    kinds: list('List1'),
+    types: list('List2'),
+    amount: document.getElementById('txtBd').value,
+    fee: document.getElementById('txtFysf').value,
+    focus: document.activeElement?.id ?? '',
+    dialog: box.open ? { title: document.getElementById('MsgBox-title').textContent,
+      prompt: document.getElementById('MsgBox-prompt').textContent, icon: box.className } : null,
+    rulesOpen: !document.getElementById('Form2').hidden,
+    calculatorOpen: !document.getElementById('Form1').hidden,
+  };
+});
+
+async function centre(page, selector) {
+  const box = await (await page.$(selector)).boundingBox();
+  return [box.x + box.width / 2, box.y + box.height / 2];
+}
+
+async function select(page, listId, text) {
+  await page.select(`#${listId}`, text);
+}
+
+async function calculate(page, { cls = 0, kind, type, amount }) {
+  await page.click(`#Option1_${cls}`);
+  if (kind) {
+    await select(page, 'List1', kind);
+  }
+  if (type) {
+    await select(page, 'List2', type);
+  }
+  await page.$eval('#txtBd', (input, text) => { input.value = text; }, amount);
+  await page.click('#Command1');
+  return state(page);
+}
+
+describe('start-up', () => {
+  it('turns on the first class and selects the first kind and type, with both fields empty', async () => {
+    const { page, problems } = await openPage(browser);
+    const kinds = core.kindsOf(0);
+    assert.deepEqual(await state(page), {
+      classOn: 0,
+      kinds: { entries: kinds, selected: 0 },
+      types: { entries: core.typesOf(kinds[0]), selected: 0 },
+      amount: '',
+      fee: '',
+      focus: 'Option1_0',
+      dialog: null,
+      rulesOpen: false,
+      calculatorOpen: true,
+    });
+    assert.equal(kinds[0], '一、财产案件');
+    assert.deepEqual(await page.$eval('html', (html) => [html.lang, document.title]),
+      ['zh-CN', '诉讼费用计算器 - ZorvikQuillet v2.0']);
+    assert.deepEqual(problems, []);
+    await page.close();
+  });
+
+  it('lays the controls out where the window has them, in a 369 x 393 client area', async () => {
+    const { page } = await openPage(browser);
+    // left, top, width, height in the client area; labels size themselves, so only their corner.
+    const layout = {
+      'Option1_0-box': [104, 32, 93, 25], 'Option1_1-box': [200, 32, 93, 25],
+      List1: [80, 64, 261, 76], List2: [80, 148, 261, 76], txtBd: [80, 252, 261, 21], txtFysf: [80, 284, 261, 21],
+      Command1: [172, 324, 81, 25], Command2: [260, 324, 81, 25], Command3: [260, 356, 81, 25],
+      Label1_0: [20, 68], Label1_1: [20, 152], Label1_2: [20, 260], Label1_3: [20, 292],
+      Label2_0: [20, 332], Label2_1: [20, 344], Label2_2: [20, 360], Line1: [20, 236, 320],
+    };
+    const measured = await page.evaluate((ids) => {
+      const client = document.querySelector('#Form1 .client').getBoundingClientRect();
+      const out = { client: [client.width, client.height] };
+      for (const id of ids) {
+        const r = document.getElementById(id).getBoundingClientRect();
+        out[id] = [r.left - client.left, r.top - client.top, r.width, r.height].map((v) => Math.round(v));
+      }
+      return out;
+    }, Object.keys(layout));
+    assert.deepEqual(measured.client, [369, 393]);
+    for (const [id, expected] of Object.entries(layout)) {
+      assert.deepEqual(measured[id].slice(0, expected.length), expected, id);
+    }
+    await page.close();
+  });
+});
+
+describe('class, kind and type', () => {
+  it('refills the kinds and types, first entries selected, when the class changes', async () => {
+    const { page } = await openPage(browser);
+    await page.click('#Option1_1');
+    const kinds1 = core.kindsOf(1);
+    let now = await state(page);
+    assert.deepEqual(now.kinds, { entries: kinds1, selected: 0 });
+    assert.deepEqual(now.types, { entries: core.typesOf(kinds1[0]), selected: 0 });
+    assert.equal(now.types.entries[0], '1、申请执行仲裁裁决（涉外）');
+    await select(page, 'List1', kinds1[3]);
+    await page.click('#Option1_0');
+    now = await state(page);
+    assert.deepEqual([now.kinds.selected, now.types.selected, now.types.entries[0]], [0, 0, '1、财产案件']);
+    await page.close();
+  });
+
+  it('refills the types at every step of the arrow keys in the kind list', async () => {
+    const { page } = await openPage(browser);
+    await page.focus('#List1');
+    const kinds = core.kindsOf(0);
+    for (let step = 1; step < kinds.length; step++) {
+      await page.keyboard.press('ArrowDown');
+      const now = await state(page);
+      assert.equal(now.kinds.selected, step);
+      assert.deepEqual(now.types, { entries: core.typesOf(kinds[step]), selected: 0 });
+    }
+    await page.close();
+  });
+
+  it('leaves the amount and the fee shown when the class or kind changes', async () => {
+    const { page } = await openPage(browser);
+    await calculate(page, { amount: '10000' });
+    await page.click('#Option1_1');
+    const now = await state(page);
+    assert.deepEqual([now.amount, now.fee], ['10000', '50.00']);
+    await page.close();
+  });
+});
+
+describe('calculate', () => {
+  // One case of each fee rule, with the fee the window shows.
+  const cases = [
+    { name: 'property scale', kind: '一、财产案件', type: '1、财产案件', amount: '10001', fee: '50.03' },
+    { name: 'bankruptcy, half with its cap', kind: '一、财产案件', type: '2、破产案件', amount: '1e9', fee: '300000.00' },
+    { name: 'divorce', kind: '二、非财产案件', type: '1、离婚案件', amount: '350000', fee: '1050.00' },
+    { name: 'intellectual property without an amount', kind: '二、非财产案件', type: '2、知识产权案件', amount: '', fee: '1000.00', amountAfter: '0' },
+    { name: 'personality rights', kind: '二、非财产案件', type: '3、侵害姓名权、名称权、肖像权、名誉权、荣誉权的案件', amount: '80000', fee: '800.00' },
+    { name: 'flat fee', kind: '二、非财产案件', type: '6、劳动争议案件', amount: '5', fee: '10.00' },
+    { name: 'preservation', kind: '三、申请诉讼保全措施案件', type: '1、申请诉讼保全措施案件', amount: '250000', fee: '1770.00' },
+    { name: 'enforcement', kind: '四、执行案件', type: '1、执行案件', amount: '600000', fee: '8400.00' },
+    { name: 'payment order, a third', kind: '五、支付令、公示催告案件', type: '1、支付令、公示催告案件', amount: '10000', fee: '16.67' },
+    { name: 'non-litigation flat fee', cls: 1, kind: '六、海事案件申请', type: '5.申请共同海损理算', amount: '100', fee: '1000.00' },
+    { name: 'negative amount', kind: '一、财产案件', type: '1、财产案件', amount: '-5', fee: '50.00' },
+    { name: 'full-width digits and grouping', kind: '一、财产案件', type: '1、财产案件', amount: '１，２３４，５６７.89', fee: '15911.11' },
+  ];
+  let page;
+  before(async () => ({ page } = await openPage(browser)));
+  after(() => page.close());
+  for (const c of cases) {
+    it(c.name, async () => {
+      const now = await calculate(page, c);
+      assert.deepEqual([now.amount, now.fee, now.dialog], [c.amountAfter ?? c.amount, c.fee, null]);
+      assert.equal(now.fee, core.computeFee(c.type, c.amount).feeText);
+    });
+  }
+});
+
+describe('message box', () => {
+  it('warns of an amount that is not a number; Enter closes it and the focus returns', async () => {
+    const { page } = await openPage(browser);
+    await calculate(page, { amount: '10000' });
+    await page.$eval('#txtBd', (input) => { input.value = '1万'; });
+    await page.focus('#Command1');
+    await page.keyboard.press('Enter');
+    let now = await state(page);
+    assert.deepEqual(now.dialog, { title: '提示', prompt: '标的中请输入数字！', icon: 'exclamation' });
+    assert.deepEqual([now.amount, now.fee, now.focus], ['1万', '', 'MsgBox-ok']);
+    await page.keyboard.press('Enter');
+    now = await state(page);
+    assert.deepEqual([now.dialog, now.focus], [null, 'Command1']);
+    await page.close();
+  });
+
+  it('shows a calculation failure with its description; Esc closes it', async () => {
+    const { page } = await openPage(browser);
+    let now = await calculate(page, { amount: '1e400' });
+    assert.deepEqual(now.dialog, { title: '计算错误', prompt: core.computeFee('1、财产案件', '1e400').message.prompt, icon: 'critical' });
+    assert.equal(now.fee, '');
+    await page.keyboard.press('Escape');
+    now = await state(page);
+    assert.equal(now.dialog, null);
+    assert.equal(now.calculatorOpen, true);
+    await page.close();
+  });
+
+  it('keeps the window behind it out of reach while open', async () => {
+    const { page } = await openPage(browser);
+    await calculate(page, { amount: 'abc' });
+    for (let i = 0; i < 3; i++) {
+      await page.keyboard.press('Tab');
+      assert.ok(['MsgBox-ok', ''].includes((await state(page)).focus), 'focus stays in the box or leaves the page');
+    }
+    await page.mouse.click(...(await centre(page, '#Command2')));
+    const now = await state(page);
+    assert.deepEqual([now.calculatorOpen, now.dialog?.title], [true, '提示']);
+    await page.close();
+  });
+});
+
+describe('keyboard', () => {
+  it('visits the controls in the window order, and back', async () => {
+    const { page } = await openPage(browser);
+    const order = ['Option1_0', 'List1', 'List2', 'txtBd', 'txtFysf', 'Command1', 'Command2', 'Command3'];
+    const visited = [(await state(page)).focus];
+    for (let i = 1; i < order.length; i++) {
+      await page.keyboard.press('Tab');
+      visited.push((await state(page)).focus);
+    }
+    assert.deepEqual(visited, order);
+    const back = [];
+    for (let i = 1; i < order.length; i++) {
+      await page.keyboard.down('Shift');
+      await page.keyboard.press('Tab');
+      await page.keyboard.up('Shift');
+      back.push((await state(page)).focus);
+    }
+    assert.deepEqual(back, order.slice(0, -1).reverse());
+    await page.close();
+  });
+
+  it('calculates nothing on Enter in the amount field, and closes nothing on Esc', async () => {
+    const { page } = await openPage(browser);
+    await page.focus('#txtBd');
+    await page.keyboard.type('10000');
+    await page.keyboard.press('Enter');
+    await page.keyboard.press('Escape');
+    const now = await state(page);
+    assert.deepEqual([now.amount, now.fee, now.dialog, now.calculatorOpen], ['10000', '', null, true]);
+    await page.close();
+  });
+
+  it('moves between the two classes with the arrow keys', async () => {
+    const { page } = await openPage(browser);
+    await page.keyboard.press('ArrowRight');
+    const now = await state(page);
+    assert.deepEqual([now.classOn, now.kinds.entries], [1, core.kindsOf(1)]);
+    await page.close();
+  });
+});
+
+describe('fee rules and exit', () => {
+  it('opens the Measures at the top, once; a new opening discards edits', async () => {
+    const { page } = await openPage(browser);
+    await page.click('#Command3');
+    const text = () => page.$eval('#Text1', (t) => ({ value: t.value, top: t.scrollTop, visible: t.checkVisibility() }));
+    let shown = await text();
+    assert.equal(shown.visible, true);
+    assert.equal(shown.top, 0);
+    assert.match(shown.value, /^诉讼费用交纳办法 \n\n第一章总 则 \n/);
+    assert.match(shown.value, /第五十六条本办法自2007年4月1日起施行。 ?\n$/);
+    await page.$eval('#Text1', (t) => { t.scrollTop = 500; });
+    await page.click('#Command3');
+    shown = await text();
+    assert.ok(shown.top > 0, 'a second press keeps the scroll position');
+    assert.equal(await page.$$eval('#Text1', (all) => all.length), 1);
+    await page.type('#Text1', '批注');
+    await page.click('#Form2-close');
+    await page.click('#Command3');
+    shown = await text();
+    assert.doesNotMatch(shown.value, /批注/);
+    assert.equal(shown.top, 0);
+    await page.close();
+  });
+
+  it('退出 closes the calculator and leaves the fee rules open', async () => {
+    const { page } = await openPage(browser);
+    await page.click('#Command3');
+    await page.click('#Command2');
+    const now = await state(page);
+    assert.deepEqual([now.calculatorOpen, now.rulesOpen], [false, true]);
+    await page.click('#Form1-reopen');
+    const again = await state(page);
+    assert.deepEqual([again.calculatorOpen, again.classOn, again.fee], [true, 0, '']);
+    await page.close();
+  });
+});
+
+describe('accessibility', () => {
+  it('names every field by its label and every button by its caption', async () => {
+    const { page } = await openPage(browser);
+    const names = {};
+    for (const id of ['Option1_0', 'Option1_1', 'List1', 'List2', 'txtBd', 'txtFysf', 'Command1', 'Command2', 'Command3']) {
+      const node = await page.accessibility.snapshot({ root: await page.$(`#${id}`) });
+      names[id] = `${node.role}:${node.name}`;
+    }
+    assert.deepEqual(names, {
+      Option1_0: 'radio:诉讼类', Option1_1: 'radio:非诉讼类', List1: 'listbox:案件种类：', List2: 'listbox:案件类型：',
+      txtBd: 'textbox:案件标的：', txtFysf: 'textbox:法院收费：', Command1: 'button:计算', Command2: 'button:退出',
+      Command3: 'button:收费细则',
+    });
+    await calculate(page, { amount: 'abc' });
+    const dialog = await page.accessibility.snapshot({ root: await page.$('#MsgBox') });
+    assert.deepEqual([dialog.role, dialog.name], ['dialog', '提示']);
+    await page.close();
+  });
+});
+
+describe('nothing leaves the device', () => {
+  it('requests only its own files, and its policy blocks anything else', async () => {
+    const { page, requests, problems } = await openPage(browser);
+    await calculate(page, { amount: '10000' });
+    await page.click('#Command3');
+    const blocked = await page.evaluate(() => new Promise((resolve) => {
+      document.addEventListener('securitypolicyviolation', (e) => resolve(e.effectiveDirective), { once: true });
+      const img = document.createElement('img');
+      img.src = 'https://example.com/pixel.png';
+      document.body.append(img);
+    }));
+    assert.equal(blocked, 'img-src');
+    const siteUrl = pageUrl.slice(0, pageUrl.lastIndexOf('/') + 1);
+    const foreign = requests.filter((url) => !url.startsWith(siteUrl) && !url.startsWith('data:'));
+    // The one foreign address is the image the policy has just refused.
+    assert.deepEqual(foreign, ['https://example.com/pixel.png']);
+    assert.equal(await page.$eval('img[src^="https:"]', (img) => img.naturalWidth), 0);
+    assert.ok(requests.some((url) => url.endsWith('/courtfee.js')));
+    assert.deepEqual(problems.filter((p) => !p.includes('example.com')), []);
+    await page.close();
+  });
+});
