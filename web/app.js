@@ -73,25 +73,71 @@
     $('MsgBox-ok').focus();
   }
 
+  // The breakdown as `courtfee --explain` writes it: the rule and its basis, the bands, the
+  // adjustments and the fee.
+  function renderSteps(b) {
+    const lines = [`案件类型：${b.type}`, `标的金额：${b.amountText} 元`,
+      `依据：《诉讼费用交纳办法》${b.basis.article}${b.basis.feeKind === 'acceptance' ? '（案件受理费）' : '（申请费）'}`,
+      `规则：${b.ruleWords}`];
+    if (b.bands.length > 0) {
+      lines.push('分段累计：');
+      for (const band of b.bands) {
+        lines.push(`  ${band.label}：${band.part ? `${band.part} × ${band.rate} = ` : ''}${band.amount}`);
+      }
+      lines.push(`  合计：${b.bandsTotal}`);
+    }
+    lines.push(...b.adjustments);
+    if (b.chargedAtTopOfRange) {
+      lines.push('注：有收费范围的，按最高限额计算。');
+    }
+    lines.push(`法院收费：${b.feeText}`);
+    return lines.join('\n');
+  }
+
   function showExtras() {
     const extras = $('extras');
     if (!lastCase) {
       extras.hidden = true;
       return;
     }
-    $('steps').textContent = `${lastCase.typeText}\n标的金额：${lastCase.amountText} 元\n法院收费：${lastCase.feeText} 元`;
-    $('capitals').textContent = '';
+    $('steps').textContent = renderSteps(core.explainFee(lastCase.typeText, lastCase.amountText));
     $('copyState').textContent = '';
+    showHalving();
     extras.hidden = false;
+  }
+
+  function buildHalvingReasons() {
+    const box = $('halving-reasons');
+    for (const reason of core.halvingReasons()) {
+      const label = document.createElement('label');
+      const check = document.createElement('input');
+      check.type = 'checkbox';
+      check.value = reason.chinese;
+      check.addEventListener('change', showHalving);
+      label.append(check, `${reason.chinese}（${reason.article}）`);
+      box.append(label);
+    }
+  }
+
+  // Halved once, whatever grounds are combined; an application fee is refused, with the reason.
+  function showHalving() {
+    const reasons = [...$('halving-reasons').querySelectorAll('input:checked')].map((check) => check.value);
+    let text = '选择减半事由，显示减半后的收费。';
+    if (lastCase && reasons.length > 0) {
+      const halving = core.halveFee(reasons, lastCase.typeText, lastCase.amountText);
+      text = halving.halvedFee
+        ? `减半后收费：${halving.halvedFee}（全额 ${halving.feeText}，依${halving.articles}减半交纳）`
+        : halving.refusal || halving.message?.prompt || '';
+    }
+    $('halved').textContent = text;
   }
 
   async function copyFee() {
     if (!lastCase) {
       return;
     }
-    const text = `法院收费：${lastCase.feeText} 元`;
     try {
-      await navigator.clipboard.writeText(text);
+      await navigator.clipboard.writeText(`法院收费：${lastCase.feeText} 元`);
       $('copyState').textContent = '已复制';
     } catch {
       $('copyState').textContent = '无法访问剪贴板';
@@ -201,6 +247,7 @@
     core = loaded;
     $('Option1_0-caption').textContent = core.classText(0);
     $('Option1_1-caption').textContent = core.classText(1);
+    buildHalvingReasons();
     wireEvents();
     formLoad();
     $('Option1_0').focus({ preventScroll: true });

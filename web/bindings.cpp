@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: MIT
 // The JavaScript face of the core: plain values in, plain JavaScript objects out. Nothing here
-// computes a fee; every answer comes from calc/ and runtime/ as the window gets it.
+// computes a fee; every answer comes from calc/ and runtime/ as the window and courtfee get it.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "calc/catalogue.h"
+#include "calc/explain.h"
+#include "calc/halve.h"
 #include "calc/price.h"
 
 namespace {
@@ -22,15 +26,55 @@ struct JsFeeOutcome {
     val message = val::null();
 };
 
-val MessageValue(const zq::Message& message) {
+struct JsBasis {
+    std::string feeKind;  // "acceptance" (Article 13) or "application" (Article 14)
+    std::string article;
+    int rangeLow = 0;
+    int rangeHigh = 0;
+};
+
+struct JsBreakdown {
+    std::string type;
+    std::string amountText;
+    std::string feeText;
+    val message = val::null();
+    bool priced = false;
+    JsBasis basis;
+    std::string ruleWords;
+    val bands = val::array();  // [{label, part, rate, amount}]
+    std::string bandsTotal;
+    val adjustments = val::array();
+    bool chargedAtTopOfRange = false;
+};
+
+struct JsHalvingReason {
+    std::string chinese;
+    std::string ascii;
+    std::string article;
+};
+
+struct JsHalvedFee {
+    std::string amountText;
+    std::string feeText;  // the full fee
+    val message = val::null();
+    std::string halvedFee;
+    std::string articles;
+    std::string refusal;
+};
+
+val MessageValue(const std::optional<zq::Message>& message) {
+    if (!message) {
+        return val::null();
+    }
     val out = val::object();
-    out.set("prompt", message.prompt);
-    out.set("title", message.title);
-    out.set("flags", message.flags);
+    out.set("prompt", message->prompt);
+    out.set("title", message->title);
+    out.set("flags", message->flags);
     return out;
 }
 
-val TextArray(const std::vector<std::string_view>& texts) {
+template <typename Text>
+val TextArray(const std::vector<Text>& texts) {
     val out = val::array();
     for (std::size_t i = 0; i < texts.size(); ++i) {
         out.set(i, std::string(texts[i]));
@@ -40,29 +84,120 @@ val TextArray(const std::vector<std::string_view>& texts) {
 
 JsFeeOutcome ComputeFeeJs(const std::string& typeText, const std::string& amountText) {
     zq::FeeOutcome outcome = zq::ComputeFee(typeText, amountText);
-    JsFeeOutcome out{std::move(outcome.amountText), std::move(outcome.feeText), val::null()};
-    if (outcome.message) {
-        out.message = MessageValue(*outcome.message);
+    return {std::move(outcome.amountText), std::move(outcome.feeText),
+            MessageValue(outcome.message)};
+}
+
+std::string ClassTextJs(int classIndex) {
+    return std::string(zq::catalogue::ClassText(classIndex));
+}
+
+val KindsOfJs(int classIndex) { return TextArray(zq::catalogue::KindsOfClass(classIndex)); }
+
+val TypesOfJs(const std::string& kindText) {
+    return TextArray(zq::catalogue::TypesOfKind(kindText));
+}
+
+JsBreakdown ExplainFeeJs(const std::string& typeText, const std::string& amountText) {
+    const zq::FeeBreakdown breakdown = zq::ExplainFee(typeText, amountText);
+    JsBreakdown out;
+    out.type = breakdown.type;
+    out.amountText = breakdown.outcome.amountText;
+    out.feeText = breakdown.outcome.feeText;
+    out.message = MessageValue(breakdown.outcome.message);
+    out.priced = breakdown.priced();
+    out.basis = {breakdown.basis.kind == zq::FeeKind::AcceptanceFee ? "acceptance" : "application",
+                 std::string(breakdown.basis.article), breakdown.basis.rangeLow,
+                 breakdown.basis.rangeHigh};
+    out.ruleWords = breakdown.ruleWords;
+    for (std::size_t i = 0; i < breakdown.bands.size(); ++i) {
+        const zq::BandStep& band = breakdown.bands[i];
+        val step = val::object();
+        step.set("label", band.label);
+        step.set("part", band.part);
+        step.set("rate", band.rate);
+        step.set("amount", band.amount);
+        out.bands.set(i, step);
+    }
+    out.bandsTotal = breakdown.bandsTotal;
+    out.adjustments = TextArray(breakdown.adjustments);
+    out.chargedAtTopOfRange = breakdown.chargedAtTopOfRange;
+    return out;
+}
+
+val HalvingReasonsJs() {
+    val out = val::array();
+    std::size_t i = 0;
+    for (const zq::HalvingReasonName& name : zq::HalvingReasonNames()) {
+        out.set(i++, JsHalvingReason{std::string(name.chinese), std::string(name.ascii),
+                                     std::string(zq::ArticleOf(name.reason))});
     }
     return out;
 }
 
-std::string ClassTextJs(int classIndex) { return std::string(zq::catalogue::ClassText(classIndex)); }
-
-val KindsOfJs(int classIndex) { return TextArray(zq::catalogue::KindsOfClass(classIndex)); }
-
-val TypesOfJs(const std::string& kindText) { return TextArray(zq::catalogue::TypesOfKind(kindText)); }
+// reasons: an array of the words of halvingReasons(), Chinese or ASCII; anything else is a
+// RangeError, as it is a caller's mistake and not a lawyer's input.
+JsHalvedFee HalveFeeJs(const val& reasonWords, const std::string& typeText,
+                       const std::string& amountText) {
+    const auto names = zq::HalvingReasonNames();
+    std::vector<zq::HalvingReason> reasons;
+    for (const std::string& word : emscripten::vecFromJSArray<std::string>(reasonWords)) {
+        const auto found = std::find_if(names.begin(), names.end(), [&word](const auto& name) {
+            return name.chinese == word || name.ascii == word;
+        });
+        if (found == names.end()) {
+            val::global("RangeError").new_("not a ground for halving: " + word).throw_();
+        }
+        reasons.push_back(found->reason);
+    }
+    zq::HalvedFee halved = zq::HalveFee(reasons, typeText, amountText);
+    return {std::move(halved.outcome.amountText), std::move(halved.outcome.feeText),
+            MessageValue(halved.outcome.message), std::move(halved.halvedFee),
+            std::move(halved.articles),           std::move(halved.refusal)};
+}
 
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(courtfee) {
-    emscripten::value_object<JsFeeOutcome>("FeeOutcome")
+    using emscripten::value_object;
+    value_object<JsFeeOutcome>("FeeOutcome")
         .field("amountText", &JsFeeOutcome::amountText)
         .field("feeText", &JsFeeOutcome::feeText)
         .field("message", &JsFeeOutcome::message);
+    value_object<JsBasis>("LegalBasis")
+        .field("feeKind", &JsBasis::feeKind)
+        .field("article", &JsBasis::article)
+        .field("rangeLow", &JsBasis::rangeLow)
+        .field("rangeHigh", &JsBasis::rangeHigh);
+    value_object<JsBreakdown>("FeeBreakdown")
+        .field("type", &JsBreakdown::type)
+        .field("amountText", &JsBreakdown::amountText)
+        .field("feeText", &JsBreakdown::feeText)
+        .field("message", &JsBreakdown::message)
+        .field("priced", &JsBreakdown::priced)
+        .field("basis", &JsBreakdown::basis)
+        .field("ruleWords", &JsBreakdown::ruleWords)
+        .field("bands", &JsBreakdown::bands)
+        .field("bandsTotal", &JsBreakdown::bandsTotal)
+        .field("adjustments", &JsBreakdown::adjustments)
+        .field("chargedAtTopOfRange", &JsBreakdown::chargedAtTopOfRange);
+    value_object<JsHalvingReason>("HalvingReason")
+        .field("chinese", &JsHalvingReason::chinese)
+        .field("ascii", &JsHalvingReason::ascii)
+        .field("article", &JsHalvingReason::article);
+    value_object<JsHalvedFee>("HalvedFee")
+        .field("amountText", &JsHalvedFee::amountText)
+        .field("feeText", &JsHalvedFee::feeText)
+        .field("message", &JsHalvedFee::message)
+        .field("halvedFee", &JsHalvedFee::halvedFee)
+        .field("articles", &JsHalvedFee::articles)
+        .field("refusal", &JsHalvedFee::refusal);
 
     emscripten::function("computeFee", &ComputeFeeJs);
     emscripten::function("classText", &ClassTextJs);
     emscripten::function("kindsOf", &KindsOfJs);
     emscripten::function("typesOf", &TypesOfJs);
+    emscripten::function("explainFee", &ExplainFeeJs);
+    emscripten::function("halvingReasons", &HalvingReasonsJs);
+    emscripten::function("halveFee", &HalveFeeJs);
 }

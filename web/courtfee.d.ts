@@ -21,6 +21,72 @@ export interface FeeOutcome {
   message: Message | null;
 }
 
+/** Where a type's fee stands in the Measures. */
+export interface LegalBasis {
+  /** "acceptance": 案件受理费 (Article 13); "application": 申请费 (Article 14). */
+  feeKind: 'acceptance' | 'application';
+  /** "第十三条第（一）项" */
+  article: string;
+  /** Where the Measures give a range for a fixed fee, its ends (the top is charged); else 0. */
+  rangeLow: number;
+  rangeHigh: number;
+}
+
+/** One band of a graduated scale. */
+export interface BandStep {
+  /** "超过1万元至10万元的部分" */
+  label: string;
+  /** The part of the amount inside the band, in yuan; "" for the first band's base fee. */
+  part: string;
+  /** "2.5%"; "" for the base fee. */
+  rate: string;
+  /** The band's fee, to the fen: "2250.00". */
+  amount: string;
+}
+
+/** The calculation step by step, as `courtfee --explain` writes it. */
+export interface FeeBreakdown {
+  type: string;
+  amountText: string;
+  feeText: string;
+  message: Message | null;
+  /** A fee was arrived at; only then are basis, bands and adjustments filled in. */
+  priced: boolean;
+  basis: LegalBasis;
+  /** The rule in words: "财产案件分段累计的三分之一". */
+  ruleWords: string;
+  bands: BandStep[];
+  /** What the bands add up to, to the fen; "" without bands. */
+  bandsTotal: string;
+  /** The steps after the bands (a third, a half and its cap, a cap), one line each. */
+  adjustments: string[];
+  chargedAtTopOfRange: boolean;
+}
+
+/** A ground on which the Measures halve an acceptance fee. */
+export interface HalvingReason {
+  /** "调解", "撤诉", "简易程序", "反诉" */
+  chinese: string;
+  /** "mediation", "withdrawal", "summary", "counterclaim" */
+  ascii: string;
+  /** "第十五条", "第十六条" or "第十八条" */
+  article: string;
+}
+
+/** An acceptance fee halved once, however many grounds are combined. */
+export interface HalvedFee {
+  amountText: string;
+  /** The full fee, as computeFee gives it. */
+  feeText: string;
+  message: Message | null;
+  /** To the fen, an odd fen rounded up; "" when not halved. */
+  halvedFee: string;
+  /** "第十五条、第十六条" */
+  articles: string;
+  /** Why an application fee (Article 14) is not halved; "" otherwise. */
+  refusal: string;
+}
+
 export interface CourtFeeCore {
   /** The Calculate command: prices typeText (a catalogue type, exactly as listed) for amountText. */
   computeFee(typeText: string, amountText: string): FeeOutcome;
@@ -30,6 +96,13 @@ export interface CourtFeeCore {
   kindsOf(classIndex: number): string[];
   /** The case types of a kind, in the window's order; empty for a text that is not a kind. */
   typesOf(kindText: string): string[];
+  /** The calculation of computeFee, step by step. */
+  explainFee(typeText: string, amountText: string): FeeBreakdown;
+  /** The grounds halveFee accepts, in the order of the Measures. */
+  halvingReasons(): HalvingReason[];
+  /** Halves the fee on the given grounds (Chinese or ASCII words of halvingReasons());
+   *  a word that is not a ground throws a RangeError. */
+  halveFee(reasons: string[], typeText: string, amountText: string): HalvedFee;
 }
 
 /** Loads and starts the core (WebAssembly, embedded in courtfee.js). */

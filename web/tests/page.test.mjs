@@ -2,8 +2,19 @@
 // The calculator page in headless Chromium, opened from disk: what the window does, the page
 // does. Run with `node --test tests/`.
 import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import path from 'node:path';
 import { after, before, describe, it } from 'node:test';
-import { launchChromium, loadCore, openPage, pageUrl } from './browser.mjs';
+import { launchChromium, loadCore, openPage, pageUrl, root } from './browser.mjs';
+
+const courtfee = process.env.COURTFEE ?? path.join(root, 'build/bin/courtfee');
+const native = (...args) => {
+  try {
+    return execFileSync(courtfee, args, { encoding: 'utf8' });
+  } catch (failure) {
+    return failure.stderr;
+  }
+};
 
 let browser;
 let core;
@@ -331,5 +342,43 @@ describe('nothing leaves the device', () => {
     assert.ok(requests.some((url) => url.endsWith('/courtfee.js')));
     assert.deepEqual(problems.filter((p) => !p.includes('example.com')), []);
     await page.close();
+  });
+});
+
+describe('under the window', () => {
+  let page;
+  before(async () => ({ page } = await openPage(browser)));
+  after(() => page.close());
+
+  const steps = [
+    { cls: 0, kind: '一、财产案件', type: '1、财产案件', amount: '1234567.89' },
+    { cls: 0, kind: '五、支付令、公示催告案件', type: '1、支付令、公示催告案件', amount: '10001' },
+    { cls: 0, kind: '一、财产案件', type: '2、破产案件', amount: '1e9' },
+    { cls: 0, kind: '二、非财产案件', type: '1、离婚案件', amount: '' },
+    { cls: 1, kind: '一、仲裁案件', type: '8、申请涉外仲裁财产保全的案件', amount: '2000000' },
+  ];
+  for (const c of steps) {
+    it(`writes the calculation step by step as courtfee --explain does: ${c.type} ${c.amount}`, async () => {
+      await calculate(page, c);
+      const shown = await page.$eval('#steps', (pre) => `${pre.textContent}\n`);
+      assert.equal(shown, native('--explain', c.type, c.amount));
+    });
+  }
+
+  it('halves an acceptance fee on the grounds ticked, and refuses an application fee', async () => {
+    await calculate(page, { cls: 0, kind: '二、非财产案件', type: '1、离婚案件', amount: '200002' });
+    const tick = (word) => page.$eval(`#halving-reasons input[value="${word}"]`, (box) => box.click());
+    const halved = () => page.$eval('#halved', (p) => p.textContent);
+    await tick('撤诉');
+    await tick('简易程序');
+    assert.equal(await halved(), `减半后收费：${native('--halve', '撤诉,简易程序', '1、离婚案件', '200002').trim()}`);
+    await calculate(page, { cls: 0, kind: '四、执行案件', type: '1、执行案件', amount: '10001' });
+    assert.equal(await halved(), native('--halve', '撤诉,简易程序', '1、执行案件', '10001').trim());
+  });
+
+  it('shows nothing below the window when the last calculation gave no fee', async () => {
+    await calculate(page, { amount: 'abc' });
+    await page.keyboard.press('Escape');
+    assert.equal(await page.$eval('#extras', (section) => section.hidden), true);
   });
 });

@@ -68,6 +68,18 @@ describe('served over HTTP', () => {
   });
 });
 
+describe('copy', () => {
+  it('puts the fee on the clipboard', async () => {
+    await browser.defaultBrowserContext().overridePermissions(origin, ['clipboard-read', 'clipboard-sanitized-write']);
+    const { page } = await openPage(browser, { url: `${origin}/index.html` });
+    await feeFor(page, '10001');
+    await page.click('#copyFee');
+    await page.waitForFunction(() => document.getElementById('copyState').textContent !== '');
+    assert.equal(await page.evaluate(() => navigator.clipboard.readText()), '法院收费：50.03 元');
+    await page.close();
+  });
+});
+
 describe('at a phone\'s width', () => {
   const shots = path.join(root, 'build-web/screens');
   mkdirSync(shots, { recursive: true });
