@@ -68,6 +68,18 @@ describe('served over HTTP', () => {
   });
 });
 
+describe('the ES module', () => {
+  it('loads in a page and answers as the page does', async () => {
+    const { page } = await openPage(browser, { url: `${origin}/index.html` });
+    const answer = await page.evaluate(async () => {
+      const { default: CourtFee } = await import('./courtfee.mjs');
+      return (await CourtFee()).computeFee('1、支付令、公示催告案件', '10000');
+    });
+    assert.deepEqual(answer, { amountText: '10000', feeText: '16.67', message: null });
+    await page.close();
+  });
+});
+
 describe('copy', () => {
   it('puts the fee on the clipboard', async () => {
     await browser.defaultBrowserContext().overridePermissions(origin, ['clipboard-read', 'clipboard-sanitized-write']);
