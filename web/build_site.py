@@ -100,6 +100,25 @@ def write_icons(out):
     write_png(icons / "icon-maskable-512.png", scaled_icon(pixels, 512, 12, face))
 
 
+def embed_wasm(glue, wasm):
+    """The loader with the module in place of its marker, as a string of one character per byte.
+    Bytes 0x80-0xFF become U+0080-U+00FF (two bytes of UTF-8), which gzip takes back."""
+    text = glue.read_text(encoding="utf-8")
+    markers = [m for m in ("'@EMBEDDED_WASM@'", '"@EMBEDDED_WASM@"') if m in text]
+    if len(markers) != 1 or text.count(markers[0]) != 1:
+        raise SystemExit(f"{glue}: the marker for the WebAssembly must appear once")
+    escapes = {ord("\\"): "\\\\", ord('"'): '\\"', ord("\n"): "\\n", ord("\r"): "\\r"}
+    data = wasm.read_bytes()
+    parts = []
+    for i, byte in enumerate(data):
+        if byte == 0:
+            # "\0" before a digit would read as an octal escape, which strict code refuses.
+            parts.append("\\x00" if i + 1 < len(data) and 0x30 <= data[i + 1] <= 0x39 else "\\0")
+        else:
+            parts.append(escapes.get(byte, chr(byte)))
+    return text.replace(markers[0], '"' + "".join(parts) + '"')
+
+
 def write_page(out, measures):
     text = measures.read_text(encoding="utf-8").replace("\r\n", "\n")
     page = (WEB / "index.html").read_text(encoding="utf-8")
@@ -124,7 +143,8 @@ def write_service_worker(out):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--core", required=True, type=Path, help="courtfee.js from the Emscripten build")
+    parser.add_argument("--core", required=True, type=Path,
+                        help="courtfee.js from the Emscripten build, courtfee.wasm beside it")
     parser.add_argument("--out", required=True, type=Path)
     parser.add_argument("--measures", type=Path, default=ROOT / "resources/measures.txt")
     args = parser.parse_args()
@@ -133,7 +153,7 @@ def main():
     if out.exists():
         shutil.rmtree(out)
     out.mkdir(parents=True)
-    shutil.copyfile(args.core, out / "courtfee.js")
+    (out / "courtfee.js").write_text(embed_wasm(args.core, args.core.with_suffix(".wasm")), encoding="utf-8")
     for name in COPIED:
         shutil.copyfile(WEB / name, out / name)
     write_page(out, args.measures)
