@@ -8,6 +8,7 @@ ZQ_PACKAGES=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libbenchmark-dev nlohmann-json3-dev
   libfast-float-dev libfmt-dev
+  clang libc++-dev libc++abi-dev googletest
   qt6-base-dev libgl-dev
   fonts-noto-cjk
   locales

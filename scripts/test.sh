@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Sets up what is missing, builds from scratch and runs every check: the format check, the test
-# suites, clang-tidy, the fuzzer for a bounded time, and the test suites again under the address
-# and undefined-behaviour sanitizers. FUZZ_SECONDS sets the fuzzing time (default 60).
+# suites, the core's and courtfee's suites again built with clang and libc++, clang-tidy, the
+# fuzzer for a bounded time, and the test suites again under the address and undefined-behaviour
+# sanitizers. FUZZ_SECONDS sets the fuzzing time (default 60).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -19,10 +20,17 @@ step "format"
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 step "build and test"
-rm -rf build build-asan build-fuzz
+rm -rf build build-asan build-fuzz build-libcxx
 cmake --preset default
 cmake --build --preset default
 ctest --preset default -j "$(nproc)"
+
+step "build and test the core and courtfee with clang and libc++"
+# The second standard library: what WebAssembly toolchains ship. GoogleTest is built from
+# /usr/src/googletest in this build, since Debian's library is built for libstdc++.
+cmake --preset libcxx
+cmake --build --preset libcxx
+ctest --preset libcxx -j "$(nproc)"
 
 step "clang-tidy"
 # -Wno-restrict is a GCC option that clang does not know.

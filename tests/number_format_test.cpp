@@ -156,5 +156,21 @@ TEST(Decimal15, AgreesWithTheFixedPrecisionConversion) {
     }
 }
 
+TEST(Decimal15, ExactHalvesAtTheFifteenthDigitGoToTheEvenNeighbour) {
+    // 16-digit decimals ending in 5 that a double holds exactly: the one case where the shortest
+    // text cannot decide and the exact conversion must.
+    std::mt19937_64 random(5);
+    std::uniform_int_distribution<long long> head(100'000'000'000'000LL, 899'999'999'999'999LL);
+    for (int i = 0; i < 20000; ++i) {
+        const double whole = static_cast<double>(head(random) * 10 + 5);  // below 2^53
+        const double half = static_cast<double>(head(random)) + 0.5;      // 15 digits and a half
+        for (const double value : {whole, half}) {
+            const Decimal15 d = Decimal15::From(value);
+            ASSERT_EQ(d.digits + "e" + std::to_string(d.pointPos), Reference15(value))
+                << std::hexfloat << value;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace zq
