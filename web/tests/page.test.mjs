@@ -289,6 +289,22 @@ describe('fee rules and exit', () => {
     await page.close();
   });
 
+  it('opens the fee rules beside the calculator on a desktop and over it on a phone', async () => {
+    const placement = async (width) => {
+      const { page } = await openPage(browser, { width, height: 800 });
+      await page.click('#Command3');
+      const [calculator, rules] = await page.$$eval('#Form1, #Form2', (forms) => forms.map((form) => {
+        const r = form.getBoundingClientRect();
+        return { left: r.left, right: r.right, top: r.top, front: getComputedStyle(form).zIndex };
+      }));
+      await page.close();
+      return { beside: rules.left >= calculator.right, over: rules.left < calculator.right && rules.front > calculator.front,
+        sameTop: rules.top === calculator.top, inView: rules.right <= width };
+    };
+    assert.deepEqual(await placement(1024), { beside: true, over: false, sameTop: true, inView: true });
+    assert.deepEqual(await placement(390), { beside: false, over: true, sameTop: true, inView: true });
+  });
+
   it('退出 closes the calculator and leaves the fee rules open', async () => {
     const { page } = await openPage(browser);
     await page.click('#Command3');
