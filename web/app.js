@@ -202,6 +202,9 @@
     }
     $('Option1_0').checked = false;
     $('Option1_1').checked = false;
+    for (const check of $('halving-reasons').querySelectorAll('input')) {
+      check.checked = false;
+    }
     lastCase = null;
     showExtras();
     fillKindList();

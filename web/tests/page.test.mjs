@@ -255,14 +255,6 @@ describe('keyboard', () => {
     assert.deepEqual([now.amount, now.fee, now.dialog, now.calculatorOpen], ['10000', '', null, true]);
     await page.close();
   });
-
-  it('moves between the two classes with the arrow keys', async () => {
-    const { page } = await openPage(browser);
-    await page.keyboard.press('ArrowRight');
-    const now = await state(page);
-    assert.deepEqual([now.classOn, now.kinds.entries], [1, core.kindsOf(1)]);
-    await page.close();
-  });
 });
 
 describe('fee rules and exit', () => {
