@@ -232,6 +232,14 @@
     }
   }
 
+  // The window is 371 pixels wide with its frame; a phone narrower than that (360 is common)
+  // shows the page slightly reduced rather than cut off.
+  function fitNarrowScreens() {
+    if (screen.width < 380) {
+      $('viewport').setAttribute('content', `width=380, initial-scale=${(screen.width / 380).toFixed(3)}`);
+    }
+  }
+
   // Over HTTP(S) the page can be installed and kept offline; opened from disk it needs neither.
   function offerOffline() {
     if (!/^https?:$/.test(location.protocol)) {
@@ -258,6 +266,7 @@
     document.dispatchEvent(new Event('courtfee-ready'));
   }
 
+  fitNarrowScreens();
   offerOffline();
   if (typeof CourtFee !== 'function') {
     $('load-failure').hidden = false;

@@ -31,7 +31,7 @@ export async function launchChromium() {
 
 // Opens the page and waits until the core has filled the lists. Collects every request the page
 // makes and every error it reports.
-export async function openPage(browser, { url = pageUrl, width = 1024, height = 768, scheme = 'light', scale = 1 } = {}) {
+export async function openPage(browser, { url = pageUrl, width = 1024, height = 768, scheme = 'light', scale = 1, phone = false } = {}) {
   const page = await browser.newPage();
   const requests = [];
   const problems = [];
@@ -42,7 +42,7 @@ export async function openPage(browser, { url = pageUrl, width = 1024, height = 
       problems.push(message.text());
     }
   });
-  await page.setViewport({ width, height, deviceScaleFactor: scale });
+  await page.setViewport({ width, height, deviceScaleFactor: scale, isMobile: phone, hasTouch: phone });
   await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
   await page.goto(url);
   await page.waitForSelector('html[data-ready]', { timeout: 10000 });

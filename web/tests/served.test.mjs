@@ -95,16 +95,16 @@ describe('copy', () => {
 describe('at a phone\'s width', () => {
   const shots = path.join(root, 'build-web/screens');
   mkdirSync(shots, { recursive: true });
-  for (const scheme of ['light', 'dark']) {
-    it(`fits 390 pixels without sideways scrolling, ${scheme}`, async () => {
-      const { page } = await openPage(browser, { width: 390, height: 844, scheme, scale: 2 });
+  for (const [width, scheme] of [[390, 'light'], [390, 'dark'], [360, 'light']]) {
+    it(`shows the whole window ${width} pixels wide without sideways scrolling, ${scheme}`, async () => {
+      const { page } = await openPage(browser, { width, height: 844, scheme, scale: 2, phone: true });
       await feeFor(page, '1234567.89');
       const look = await page.evaluate(() => {
         const form = document.getElementById('Form1').getBoundingClientRect();
         const rgb = (colour) => colour.match(/\d+/g).slice(0, 3).map(Number);
         return {
           overflow: document.scrollingElement.scrollWidth - innerWidth,
-          inside: form.left >= 0 && form.right <= innerWidth,
+          inside: form.left >= 0 && form.right <= visualViewport.width,
           face: rgb(getComputedStyle(document.getElementById('Form1')).backgroundColor),
           text: rgb(getComputedStyle(document.getElementById('Label1_0')).color),
         };
@@ -114,7 +114,7 @@ describe('at a phone\'s width', () => {
       const light = (c) => c.reduce((a, b) => a + b) / 3 > 128;
       // Dark text on a light face, or light text on a dark one.
       assert.deepEqual([light(look.face), light(look.text)], scheme === 'light' ? [true, false] : [false, true]);
-      await page.screenshot({ path: path.join(shots, `phone-${scheme}.png`), fullPage: true });
+      await page.screenshot({ path: path.join(shots, `phone-${width}-${scheme}.png`), fullPage: true });
       await page.close();
     });
   }
