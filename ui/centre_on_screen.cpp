@@ -6,7 +6,6 @@
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
-#include <cstdlib>
 
 namespace zq::ui {
 namespace {
@@ -31,12 +30,9 @@ class CentreWhenFramed final : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* window = static_cast<QWidget*>(watched);
         const QEvent::Type type = event->type();
-        if (std::getenv("ZQDBG"))
-            qDebug("ev %d frame %dx%d size %dx%d pos %d,%d", int(type),
-                   window->frameGeometry().width(), window->frameGeometry().height(),
-                   window->width(), window->height(), window->x(), window->y());
+        // On X11 the frame becomes known with the Move that follows the window manager's framing.
         if ((type == QEvent::Move || type == QEvent::Show || type == QEvent::Resize ||
-             type == QEvent::UpdateRequest || type == QEvent::Paint) &&
+             type == QEvent::Paint) &&
             window->isVisible() && FrameKnown(window)) {
             window->removeEventFilter(this);
             deleteLater();
