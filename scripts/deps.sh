@@ -8,7 +8,10 @@ ZQ_PACKAGES=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev libgl-dev
-  fonts-noto-cjk
+  # What the window shows: its font, with a 12-pixel bitmap strike, and Qt's own Chinese texts.
+  fonts-wqy-zenhei qt6-translations-l10n
+  # The desktop the window test runs on: X server, window manager, buses, input, screenshots.
+  xvfb openbox dbus-x11 at-spi2-core python3-pyatspi xdotool x11-utils imagemagick libxfixes3
   locales
   git
   desktop-file-utils
