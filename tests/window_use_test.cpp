@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <memory>
 
@@ -55,6 +57,24 @@ std::pair<int, int> InkRows(const QImage& image) {
         }
     }
     return {top, bottom};
+}
+
+// Pixels that a person sees change: some colour channel moves by more than a quarter.
+int VisiblyChanged(const QImage& before, const QImage& after) {
+    if (before.size() != after.size()) {
+        return before.width() * before.height();
+    }
+    int changed = 0;
+    for (int y = 0; y < before.height(); ++y) {
+        for (int x = 0; x < before.width(); ++x) {
+            const QColor a = before.pixelColor(x, y);
+            const QColor b = after.pixelColor(x, y);
+            const int most = std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                                       std::abs(a.blue() - b.blue())});
+            changed += most > 64 ? 1 : 0;
+        }
+    }
+    return changed;
 }
 
 // Whatever message box is up when the event loop next runs: its width, title, button text.
@@ -293,7 +313,10 @@ class WindowUseTest : public QObject {
         }
         unfocused[order[0]] = order[0]->grab().toImage();
         for (QWidget* widget : order) {
-            QVERIFY2(focused[widget] != unfocused[widget], qPrintable(widget->objectName()));
+            const int changed = VisiblyChanged(unfocused[widget], focused[widget]);
+            QVERIFY2(
+                changed >= 40,
+                qPrintable(QStringLiteral("%1: %2 pixels").arg(widget->objectName()).arg(changed)));
         }
     }
 
