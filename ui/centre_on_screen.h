@@ -15,7 +15,7 @@ QPoint CentredFramePosition(const QRect& available, const QSize& frame);
 
 // Centres a top-level window's whole frame, title bar included, on its screen. Before the window
 // manager has framed the window its frame is not known: the window is centred by its client area
-// and centred again once the frame is known, which is before its first paint.
+// and centred again as soon as the frame is known (under openbox, before its first paint).
 void CentreOnScreen(QWidget* window);
 
 }  // namespace zq::ui

@@ -27,7 +27,6 @@ inline constexpr QSize kForm1ClientSize{369, 393};
 // Six entries in a 76-pixel list, as tall as the window font's line (12 px); the two pixels left
 // over stay blank, so that no partial seventh row shows.
 inline constexpr int kListRowHeight = 12;
-inline constexpr int kListVisibleRows = 6;
 inline const QColor kGreyText{128, 128, 128};
 inline const QColor kBlueText{0, 0, 255};
 
