@@ -24,7 +24,8 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
-# A display number nobody else uses: Xvfb picks it and writes it to the descriptor.
+# A display number nobody else uses: Xvfb picks it and writes it to the descriptor. -noreset: by
+# default the server resets when its last client leaves, and refuses connections meanwhile.
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp -noreset >/dev/null 2>&1 &
 pids+=($!)
@@ -36,7 +37,7 @@ for _ in $(seq 200); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
 eval "$(dbus-launch --sh-syntax)"
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 pids+=($!)
-# A program that starts before the accessibility bus answers can wait on it for half a minute.
+# The program looks for the accessibility bus once, at start.
 for _ in $(seq 200); do
   dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress \
     >/dev/null 2>&1 && break
