@@ -185,6 +185,14 @@ class WindowUseTest : public QObject {
         QVERIFY(!form_->txtFysf()->text().isEmpty());
     }
 
+    // The layout's measures: a 12-pixel line, full-width characters 12 and half-width 6 wide.
+    void windowFontMeasuresAsTheLayoutAssumes() {
+        const QFontMetrics metrics(form_->List1()->font());
+        QCOMPARE(metrics.height(), zq::ui::kListRowHeight);
+        QCOMPARE(metrics.horizontalAdvance(QStringLiteral("案")), 12);
+        QCOMPARE(metrics.horizontalAdvance(QLatin1Char('a')), 6);
+    }
+
     void listsShowSixWholeRows() {
         QTest::mouseClick(form_->Option1(1), Qt::LeftButton);  // six kinds; eight types
         for (QListWidget* list : {form_->List1(), form_->List2()}) {
