@@ -88,7 +88,8 @@ Digits Minus(const Digits& a, const Digits& b) {
     Digits out;
     int borrow = 0;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        int d = (a[a.size() - 1 - i] - '0') - borrow - (i < b.size() ? b[b.size() - 1 - i] - '0' : 0);
+        int d =
+            (a[a.size() - 1 - i] - '0') - borrow - (i < b.size() ? b[b.size() - 1 - i] - '0' : 0);
         borrow = d < 0 ? 1 : 0;
         out.push_back(static_cast<char>('0' + d + borrow * 10));
     }
@@ -136,8 +137,8 @@ Digits ProportionalShare(const Digits& fee, double awarded, double claimed) {
         quotient.insert(0, dropped - quotient.size(), '0');
     }
     const bool up = quotient[quotient.size() - dropped] >= '5';
-    Digits kept = Trimmed(quotient.size() == dropped ? Digits("0")
-                                                     : quotient.substr(0, quotient.size() - dropped));
+    Digits kept = Trimmed(
+        quotient.size() == dropped ? Digits("0") : quotient.substr(0, quotient.size() - dropped));
     return up ? PlusOne(kept) : kept;
 }
 

@@ -14,7 +14,7 @@ struct AmountsForAnswer {
     std::string type;
     std::string fee;       // "13800.00"; as typed when it is not a whole number of fen
     AmountsForFee result;  // empty ranges when no amount gives the fee
-    std::string note;      // why there is no answer (a fee not numeric, a type not in the catalogue)
+    std::string note;  // why there is no answer (a fee not numeric, a type not in the catalogue)
     bool ok() const { return note.empty(); }
     bool found() const { return ok() && !result.ranges.empty(); }
 };

@@ -228,8 +228,8 @@ int RunCourtfee(int argc, const char* const* argv, std::FILE* in, std::FILE* out
     }
     const bool single = !options.list && !options.batch;
     if (options.list + options.batch + options.explain + options.halve.has_value() +
-                options.amountFor + options.split.has_value() + options.mcp + options.capitals >
-            1) {
+            options.amountFor + options.split.has_value() + options.mcp + options.capitals >
+        1) {
         return UsageError(err, "这些选项不能同时使用 / these options do not go together");
     }
     if (options.mcp) {

@@ -31,12 +31,14 @@ enum ErrorCode : int {
 
 constexpr std::string_view kInstructions =
     "按《诉讼费用交纳办法》计算中国法院的案件受理费和申请费：court_fee 计算收费，explain_court_fee "
-    "列出分段计算过程，halve_court_fee 减半交纳，amount_for_fee 由收费反推标的金额，split_court_fee "
+    "列出分段计算过程，halve_court_fee 减半交纳，amount_for_fee "
+    "由收费反推标的金额，split_court_fee "
     "按判决支持比例分担，list_case_types 列出案件类型。Case types must be written exactly as "
     "list_case_types gives them; amounts are in yuan.";
 
 json ServerInfo() {
-    return {{"name", "courtfee"}, {"title", "ZorvikQuillet 诉讼费用计算器"}, {"version", ZQ_VERSION}};
+    return {
+        {"name", "courtfee"}, {"title", "ZorvikQuillet 诉讼费用计算器"}, {"version", ZQ_VERSION}};
 }
 
 json Success(const json& id, json result) {
@@ -64,9 +66,9 @@ json CallTool(const json& id, const json& params, json result) {
     if (arguments != params.end() && !arguments->is_object() && !arguments->is_null()) {
         return Failure(id, kInvalidParams, "Invalid params: arguments must be an object");
     }
-    const std::optional<ToolResult> outcome = RunTool(
-        name->get<std::string>(),
-        arguments == params.end() || arguments->is_null() ? json::object() : *arguments);
+    const std::optional<ToolResult> outcome =
+        RunTool(name->get<std::string>(),
+                arguments == params.end() || arguments->is_null() ? json::object() : *arguments);
     if (!outcome) {
         return Failure(id, kInvalidParams, "Unknown tool: " + name->get<std::string>());
     }
@@ -105,17 +107,18 @@ json Modern(const json& id, const std::string& method, const json& params, const
         for (const std::string_view legacy : kLegacyVersions) {
             supported.push_back(legacy);
         }
-        return Failure(id, kUnsupportedVersion, "Unsupported protocol version",
-                       {{"supported", supported},
-                        {"requested", version.is_string() ? version.get<std::string>()
-                                                          : version.dump()}});
+        return Failure(
+            id, kUnsupportedVersion, "Unsupported protocol version",
+            {{"supported", supported},
+             {"requested", version.is_string() ? version.get<std::string>() : version.dump()}});
     }
     const auto capabilities = meta.find(std::string(kMetaCapabilities));
     if (capabilities == meta.end() || !capabilities->is_object()) {
         return Failure(id, kInvalidParams,
                        "Invalid params: _meta needs " + std::string(kMetaCapabilities));
     }
-    json base{{"resultType", "complete"}, {"_meta", {{std::string(kMetaServerInfo), ServerInfo()}}}};
+    json base{{"resultType", "complete"},
+              {"_meta", {{std::string(kMetaServerInfo), ServerInfo()}}}};
     if (method == "server/discover") {
         base["supportedVersions"] = json::array({kModernVersion});
         base["capabilities"] = {{"tools", json::object()}};
@@ -159,8 +162,9 @@ json Dispatch(const json& id, const std::string& method, const json& params) {
         return CallTool(id, params, json::object());
     }
     if (method == "server/discover") {
-        return Failure(id, kInvalidParams, "Invalid params: server/discover needs _meta with " +
-                                               std::string(kMetaVersion));
+        return Failure(
+            id, kInvalidParams,
+            "Invalid params: server/discover needs _meta with " + std::string(kMetaVersion));
     }
     return Failure(id, kMethodNotFound, "Method not found: " + method);
 }
@@ -168,7 +172,8 @@ json Dispatch(const json& id, const std::string& method, const json& params) {
 std::optional<json> Handle(std::string_view line) {
     json message = json::parse(line, nullptr, false);
     if (message.is_discarded()) {
-        return Failure(nullptr, kParseError, "Parse error: each line must hold one JSON-RPC message");
+        return Failure(nullptr, kParseError,
+                       "Parse error: each line must hold one JSON-RPC message");
     }
     if (!message.is_object()) {
         return Failure(nullptr, kInvalidRequest, "Invalid Request: expected one JSON-RPC object");
@@ -176,14 +181,15 @@ std::optional<json> Handle(std::string_view line) {
     const auto idField = message.find("id");
     const bool hasId = idField != message.end();
     if (hasId && !idField->is_string() && !idField->is_number_integer()) {
-        return Failure(nullptr, kInvalidRequest, "Invalid Request: id must be a string or an integer");
+        return Failure(nullptr, kInvalidRequest,
+                       "Invalid Request: id must be a string or an integer");
     }
     const json id = hasId ? *idField : json(nullptr);
     const auto method = message.find("method");
     const auto jsonrpc = message.find("jsonrpc");
     if (jsonrpc == message.end() || *jsonrpc != "2.0") {
-        return hasId ? std::optional(Failure(id, kInvalidRequest,
-                                             "Invalid Request: jsonrpc must be \"2.0\""))
+        return hasId ? std::optional(
+                           Failure(id, kInvalidRequest, "Invalid Request: jsonrpc must be \"2.0\""))
                      : std::nullopt;
     }
     if (method == message.end() || !method->is_string()) {

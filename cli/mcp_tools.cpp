@@ -68,7 +68,8 @@ class Arguments {
         if (it->is_number()) {
             return it->dump();
         }
-        Problem(std::string("参数须为字符串或数字 / argument must be a string or a number: ") + name);
+        Problem(std::string("参数须为字符串或数字 / argument must be a string or a number: ") +
+                name);
         return {};
     }
 
@@ -79,7 +80,8 @@ class Arguments {
             std::string joined;
             for (const json& word : *it) {
                 if (!word.is_string()) {
-                    Problem(std::string("参数须为字符串数组 / must be an array of strings: ") + name);
+                    Problem(std::string("参数须为字符串数组 / must be an array of strings: ") +
+                            name);
                     return {};
                 }
                 joined += (joined.empty() ? "" : ",") + word.get<std::string>();
@@ -204,10 +206,11 @@ json ToolList() {
     const json type = TypeSchema();
     const json amount = MoneySchema(kAmountWords);
     return json::array({
-        Tool("court_fee", "法院收费",
-             "按《诉讼费用交纳办法》第十三条、第十四条计算一个案件的案件受理费或申请费，与计算器窗口"
-             "显示的完全一致，并给出大写金额。Court fee of one case, as the calculator shows it.",
-             {{"type", type}, {"amount", amount}}, {"type"}),
+        Tool(
+            "court_fee", "法院收费",
+            "按《诉讼费用交纳办法》第十三条、第十四条计算一个案件的案件受理费或申请费，与计算器窗口"
+            "显示的完全一致，并给出大写金额。Court fee of one case, as the calculator shows it.",
+            {{"type", type}, {"amount", amount}}, {"type"}),
         Tool("explain_court_fee", "计算过程",
              "逐步列出收费的计算：依据条款、分段累计、调整、与《办法》不一致之处的说明。The "
              "calculation step by step.",
@@ -232,13 +235,14 @@ json ToolList() {
              "没有时给出最接近的可能收费。Which amounts give exactly this fee.",
              {{"type", type}, {"fee", MoneySchema("法院收费（元） / the fee in yuan")}},
              {"type", "fee"}),
-        Tool("split_court_fee", "按比例分担",
-             "案件受理费按判决支持金额的比例在原告、被告之间分担的参考数（到分，两者之和等于收费）；"
-             "实际由法院依第二十九条决定。Proportional split of the fee between the parties.",
-             {{"awarded", MoneySchema("判决支持的金额（元） / the amount the judgment awards")},
-              {"type", type},
-              {"amount", MoneySchema("诉讼请求的标的金额（元），须大于0 / the amount claimed")}},
-             {"awarded", "type", "amount"}),
+        Tool(
+            "split_court_fee", "按比例分担",
+            "案件受理费按判决支持金额的比例在原告、被告之间分担的参考数（到分，两者之和等于收费）；"
+            "实际由法院依第二十九条决定。Proportional split of the fee between the parties.",
+            {{"awarded", MoneySchema("判决支持的金额（元） / the amount the judgment awards")},
+             {"type", type},
+             {"amount", MoneySchema("诉讼请求的标的金额（元），须大于0 / the amount claimed")}},
+            {"awarded", "type", "amount"}),
         Tool("list_case_types", "案件类型",
              "列出全部案件类型及其收费规则。Every case type with its fee rule.", json::object(),
              json::array()),

@@ -12,7 +12,7 @@ namespace zq::cli {
 struct ToolResult {
     std::string text;
     nlohmann::json structured;  // null when there is none
-    bool isError = false;       // a refused amount, an unknown type, a refused halving, bad arguments
+    bool isError = false;  // a refused amount, an unknown type, a refused halving, bad arguments
 };
 
 // The tools with their JSON Schemas, as tools/list gives them.

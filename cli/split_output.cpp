@@ -29,11 +29,11 @@ json TextOrNull(const std::string& text) { return text.empty() ? json(nullptr) :
 }  // namespace
 
 std::string RenderSplit(const FeeSplit& split, std::string_view awarded) {
-    return "案件受理费：" + WithCapitals(split.fee) + "\n" +
-           "原告负担：" + WithCapitals(split.plaintiffShare) + "\n" +
-           "被告负担：" + WithCapitals(split.defendantShare) + "\n" + "按判决支持 " +
-           std::string(awarded) + " 元占诉讼请求 " + split.amountText + " 元的比例分担，" +
-           std::string(kCourtDecides) + "\n";
+    return "案件受理费：" + WithCapitals(split.fee) + "\n" + "原告负担：" +
+           WithCapitals(split.plaintiffShare) + "\n" + "被告负担：" +
+           WithCapitals(split.defendantShare) + "\n" + "按判决支持 " + std::string(awarded) +
+           " 元占诉讼请求 " + split.amountText + " 元的比例分担，" + std::string(kCourtDecides) +
+           "\n";
 }
 
 std::string SplitJson(std::string_view type, std::string_view awarded, const FeeSplit& split) {
@@ -46,8 +46,9 @@ std::string SplitJson(std::string_view type, std::string_view awarded, const Fee
                       {"plaintiff_share_capitals", CapitalsOrNull(split.plaintiffShare)},
                       {"defendant_share", TextOrNull(split.defendantShare)},
                       {"defendant_share_capitals", CapitalsOrNull(split.defendantShare)},
-                      {"basis", split.ok() ? json("按判决支持的金额占诉讼请求的比例分担，" + std::string(kCourtDecides))
-                                         : json(nullptr)},
+                      {"basis", split.ok() ? json("按判决支持的金额占诉讼请求的比例分担，" +
+                                                  std::string(kCourtDecides))
+                                           : json(nullptr)},
                       {"message", TextOrNull(split.note)}};
     return object.dump(-1, ' ', false, json::error_handler_t::replace);
 }

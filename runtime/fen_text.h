@@ -25,8 +25,8 @@ std::string ShownFeeOfFen(std::uint64_t fen);
 struct FenReading {
     bool numeric = false;  // the text follows the number grammar
     bool negative = false;
-    bool wholeFen = false;       // no digit beyond the fen, and within 64 bits
-    std::uint64_t fen = 0;       // the value in fen, rounded down when not wholeFen
+    bool wholeFen = false;  // no digit beyond the fen, and within 64 bits
+    std::uint64_t fen = 0;  // the value in fen, rounded down when not wholeFen
 };
 FenReading ReadFen(std::string_view text);
 

@@ -17,9 +17,9 @@ constexpr const char* kIntellectual = "2、知识产权案件";
 
 // Amounts in fen: band edges and their neighbours, then amounts spread over every magnitude.
 std::vector<std::uint64_t> SeededAmounts() {
-    std::vector<std::uint64_t> fen{0,         1,          99999,      100000,    100001,
-                                   1000000,   1000001,    5000000,    20000000,  20000001,
-                                   50000000,  100000000,  200000000,  500000000, 1000000000,
+    std::vector<std::uint64_t> fen{0,          1,         99999,     100000,    100001,
+                                   1000000,    1000001,   5000000,   20000000,  20000001,
+                                   50000000,   100000000, 200000000, 500000000, 1000000000,
                                    2000000000, 4000000000};
     std::mt19937_64 random(29);
     std::uniform_real_distribution<double> exponent(0.0, 11.0);
@@ -87,8 +87,10 @@ TEST(AmountsForFee, BandEdgesAndJumps) {
 
 TEST(AmountsForFee, CapsAndFlatFeesAreUnbounded) {
     for (const auto& [type, fee] : std::vector<std::pair<const char*, std::uint64_t>>{
-             {"2、破产案件", 30000000}, {"1、申请诉讼保全措施案件", 500000},
-             {"7、管辖异议不成立", 10000}, {"1.申请设立海事赔偿责任限制基金", 1000000}}) {
+             {"2、破产案件", 30000000},
+             {"1、申请诉讼保全措施案件", 500000},
+             {"7、管辖异议不成立", 10000},
+             {"1.申请设立海事赔偿责任限制基金", 1000000}}) {
         const auto found = FindAmountsForFee(type, fee);
         ASSERT_TRUE(found);
         ASSERT_EQ(found->ranges.size(), 1U) << type;

@@ -66,8 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"share_under_one_yuan", "100", "1、财产案件", "10000", "50.00", "49.5", ".5"},
         // 13800 x 0.01 / 1000000 = 0.000138 yuan: below half a fen.
         SplitCase{"tiny_award", "0.01", "1、财产案件", "1000000", "13800.00", "13800.00", ".00"},
-        SplitCase{"grouped_fullwidth", "５００,０００", "1、财产案件", "１,０００,０００", "13800.00",
-                  "6900.00", "6900.00"},
+        SplitCase{"grouped_fullwidth", "５００,０００", "1、财产案件", "１,０００,０００",
+                  "13800.00", "6900.00", "6900.00"},
         SplitCase{"flat_fee", "1", "4、商标、专利、海事行政案件", "3", "100.00", "66.67", "33.33"},
         SplitCase{"huge_claim", "1e18", "1、财产案件", "3e18", "15000000000041800.00",
                   "10000000000027866.67", "5000000000013933.33"}),
@@ -78,8 +78,10 @@ TEST(FeeSplitRefused, SaysWhy) {
     EXPECT_EQ(SplitFee("x", "1、财产案件", "100").note, "判决支持的金额中请输入数字！");
     EXPECT_EQ(SplitFee("0", "1、财产案件", "0").note, "按比例分担需要大于0的标的金额");
     EXPECT_EQ(SplitFee("0", "1、财产案件", "").note, "按比例分担需要大于0的标的金额");
-    EXPECT_EQ(SplitFee("101", "1、财产案件", "100").note, "判决支持的金额应在0至标的金额（100）之间");
-    EXPECT_EQ(SplitFee("-1", "1、财产案件", "100").note, "判决支持的金额应在0至标的金额（100）之间");
+    EXPECT_EQ(SplitFee("101", "1、财产案件", "100").note,
+              "判决支持的金额应在0至标的金额（100）之间");
+    EXPECT_EQ(SplitFee("-1", "1、财产案件", "100").note,
+              "判决支持的金额应在0至标的金额（100）之间");
     EXPECT_EQ(SplitFee("1", "1、财产案件", "1e400").note, "计算错误：溢出");
     EXPECT_NE(SplitFee("1", "财产案件", "100").note, "");
     const FeeSplit refused = SplitFee("200", "1、财产案件", "100");
@@ -93,8 +95,8 @@ TEST(Departures, NamedWhereTheFigureIsAChoice) {
     EXPECT_EQ(DeparturesFromMeasures("1、支付令、公示催告案件", "10000").size(), 2U);
     EXPECT_EQ(DeparturesFromMeasures("2、破产案件", "10000").size(), 1U);
     EXPECT_EQ(DeparturesFromMeasures("1、申请承认外国法院民事判决、裁定案件", "").size(), 1U);
-    EXPECT_EQ(DeparturesFromMeasures("1、申请认可台湾地区法院民事判决、裁定、调解书案件", "").size(),
-              1U);
+    EXPECT_EQ(
+        DeparturesFromMeasures("1、申请认可台湾地区法院民事判决、裁定、调解书案件", "").size(), 1U);
     EXPECT_TRUE(DeparturesFromMeasures("1、财产案件", "10000").empty());
     EXPECT_TRUE(DeparturesFromMeasures("4、申请承认外国仲裁裁决的案件", "").empty());
     EXPECT_TRUE(DeparturesFromMeasures("1、执行案件", "abc").empty());
