@@ -17,7 +17,7 @@ namespace {
 // split is worked out on digits rather than on a fixed-width integer.
 using Digits = std::string;
 
-Digits Trimmed(Digits d) {
+Digits Trimmed(const Digits& d) {
     const std::size_t first = d.find_first_not_of('0');
     return first == Digits::npos ? Digits("0") : d.substr(first);
 }
