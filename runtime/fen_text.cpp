@@ -54,20 +54,6 @@ std::string FenText(std::uint64_t fen) {
     return text;
 }
 
-std::string ShownFeeOfFen(std::uint64_t fen) {
-    std::string text = fen >= 100 ? std::to_string(fen / 100) : std::string();
-    text.push_back('.');
-    const std::uint64_t cents = fen % 100;
-    if (cents == 0) {
-        return text + "00";
-    }
-    text.push_back(static_cast<char>('0' + cents / 10));
-    if (cents % 10 != 0) {
-        text.push_back(static_cast<char>('0' + cents % 10));
-    }
-    return text;
-}
-
 FenReading ReadFen(std::string_view text) {
     FenReading out;
     const NumberReading number = ReadNumber(text);

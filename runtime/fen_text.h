@@ -17,9 +17,6 @@ std::optional<std::uint64_t> FenOfShownFee(std::string_view shown);
 // Two decimals always: 99999950 -> "999999.50", 5 -> "0.05".
 std::string FenText(std::uint64_t fen);
 
-// As the window writes a fee: 5000 -> "50.00", 3050 -> "30.5", 50 -> ".5", 0 -> ".00".
-std::string ShownFeeOfFen(std::uint64_t fen);
-
 // What reading a money text gives: the number grammar of amounts ("13800", "13800.00",
 // "１３８００", "13,800"), then its value in fen.
 struct FenReading {

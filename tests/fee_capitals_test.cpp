@@ -49,12 +49,14 @@ INSTANTIATE_TEST_SUITE_P(
                       CapitalsCase{"message_has_none", "标的中请输入数字！", "(none)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(FenText, ShownFeeOfFenMatchesTheWindowsFormat) {
+TEST(FenText, ReadsEveryFeeTheWindowShows) {
     for (const std::uint64_t fen : {0ULL, 5ULL, 50ULL, 99ULL, 100ULL, 3050ULL, 1667ULL, 1380000ULL,
                                     30000000ULL, 123456789012ULL}) {
-        EXPECT_EQ(ShownFeeOfFen(fen), ShownFee(static_cast<double>(fen) / 100)) << fen;
-        EXPECT_EQ(FenOfShownFee(ShownFeeOfFen(fen)), fen);
+        EXPECT_EQ(FenOfShownFee(ShownFee(static_cast<double>(fen) / 100)), fen) << fen;
     }
+    EXPECT_FALSE(FenOfShownFee("50"));
+    EXPECT_FALSE(FenOfShownFee("50.001"));
+    EXPECT_FALSE(FenOfShownFee("99999999999999999999.00"));
     EXPECT_EQ(FenText(99999950), "999999.50");
     EXPECT_EQ(FenText(5), "0.05");
 }
