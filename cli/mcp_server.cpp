@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/mcp_server.h"
 
+#include <algorithm>
 #include <array>
 #include <nlohmann/json.hpp>
 
@@ -169,8 +170,36 @@ json Dispatch(const json& id, const std::string& method, const json& params) {
     return Failure(id, kMethodNotFound, "Method not found: " + method);
 }
 
+// How deeply arrays and objects nest in a line, strings aside. A request needs a few levels; a
+// line nested thousands deep is refused before it is parsed, since copying or comparing such a
+// value recurses once a level.
+std::size_t NestingDepth(std::string_view line) {
+    std::size_t depth = 0;
+    std::size_t deepest = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (inString) {
+            i += c == '\\' ? 1 : 0;
+            inString = c != '"';
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            deepest = std::max(deepest, ++depth);
+        } else if ((c == ']' || c == '}') && depth > 0) {
+            --depth;
+        }
+    }
+    return deepest;
+}
+
+constexpr std::size_t kDeepestMessage = 64;
+
 std::optional<json> Handle(std::string_view line) {
-    json message = json::parse(line, nullptr, false);
+    if (NestingDepth(line) > kDeepestMessage) {
+        return Failure(nullptr, kInvalidRequest, "Invalid Request: nested too deeply");
+    }
+    const json message = json::parse(line, nullptr, false);
     if (message.is_discarded()) {
         return Failure(nullptr, kParseError,
                        "Parse error: each line must hold one JSON-RPC message");
@@ -206,9 +235,10 @@ std::optional<json> Handle(std::string_view line) {
     if (params != message.end() && !params->is_object()) {
         return Failure(id, kInvalidParams, "Invalid params: params must be an object");
     }
+    static const json kNoParams = json::object();
     try {
         return Dispatch(id, method->get<std::string>(),
-                        params == message.end() ? json::object() : *params);
+                        params == message.end() ? kNoParams : *params);
     } catch (const std::exception& e) {
         return Failure(id, kInternalError, std::string("Internal error: ") + e.what());
     }

@@ -113,6 +113,11 @@ TEST(McpSession, ProtocolErrors) {
     EXPECT_EQ(code(Call(1, "no_such_tool", "{}")), -32602);
     EXPECT_EQ(code(Call(1, "court_fee", "[]")), -32602);
     EXPECT_EQ(code(R"({"jsonrpc":"2.0","id":1,"method":"initialize","params":{}})"), -32602);
+    // Nesting a hundred thousand deep, which would exhaust the stack if it were copied.
+    const std::string deep = std::string(100000, '[') + std::string(100000, ']');
+    EXPECT_EQ(code(deep), -32600);
+    EXPECT_EQ(code(Call(1, "court_fee", R"({"type":"1、财产案件","amount":)" + deep + "}")),
+              -32600);
     // Notifications, responses and blank lines get no answer, known or not.
     EXPECT_FALSE(server.HandleLine(R"({"jsonrpc":"2.0","method":"no/such"})"));
     EXPECT_FALSE(server.HandleLine(R"({"jsonrpc":"2.0","id":5,"result":{}})"));
