@@ -62,6 +62,7 @@ std::string ExplanationJson(const FeeBreakdown& ex) {
         object["steps"] = steps;
         object["bands_total"] = ex.bandsTotal.empty() ? json(nullptr) : json(ex.bandsTotal);
         object["adjustments"] = ex.adjustments;
+        object["notes"] = ex.notes;
         object["top_of_range"] = ex.chargedAtTopOfRange;
     }
     return Dump(object);

@@ -121,7 +121,8 @@ TEST(CourtfeeBatch, SurvivesNulBytesLongLinesAndInvalidUtf8) {
 TEST(CourtfeeModes, ExplainHalveAndJsonReportThroughTheirExitStatus) {
     const CommandRun explained = Courtfee({"--explain", "1、财产案件", "10001"});
     EXPECT_EQ(explained.status, kExitOk);
-    EXPECT_TRUE(explained.out.ends_with("法院收费：50.03\n")) << explained.out;
+    EXPECT_TRUE(explained.out.ends_with("法院收费：50.03\n大写：人民币伍拾元零叁分\n"))
+        << explained.out;
 
     const CommandRun halved = Courtfee({"--halve", "调解", "1、财产案件", "10001"});
     EXPECT_EQ(halved.status, kExitOk);
