@@ -11,6 +11,7 @@
 
 #include "calc/catalogue.h"
 #include "calc/price.h"
+#include "ui/fee_tooltip.h"
 #include "ui/form1_layout.h"
 #include "ui/hand_cursor.h"
 #include "ui/measures_text.h"
@@ -241,6 +242,8 @@ void Form1::Command1_Click() {
         txtBd_->setText(amountText);
     }
     txtFysf_->setText(ToQString(outcome.feeText));
+    txtFysf_->setToolTip(FeeTooltip(std::string_view(type.data(), type.size()),
+                                    std::string_view(amount.data(), amount.size())));
     if (outcome.message) {
         messages_.Show(*outcome.message);
     }
