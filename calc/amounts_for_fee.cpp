@@ -55,14 +55,15 @@ std::optional<AmountsForFee> FindAmountsForFee(std::string_view typeText, std::u
     // item (三): 1000 yuan without an amount, 50 from the first fen); it is looked at on its own.
     const bool zeroApart = rule == FeeRule::IntellectualProperty;
     const std::uint64_t start = zeroApart ? 1 : 0;
-    // The smallest fee that counts as reaching what was asked.
-    const std::uint64_t target = wholeFen ? feeFen : feeFen + 1;
+    // The smallest fee that counts as reaching what was asked (a fee past 64 bits stays there:
+    // no amount searched reaches it).
+    const std::uint64_t target = wholeFen || feeFen == kNoFee ? feeFen : feeFen + 1;
 
     AmountsForFee out;
     const std::optional<std::uint64_t> first =
         FirstReaching(typeText, start, kLargestAmountFen, target);
     const std::uint64_t firstFee = first ? FeeFenOfAmount(typeText, *first) : kNoFee;
-    if (wholeFen && firstFee == feeFen) {
+    if (wholeFen && firstFee == feeFen && feeFen != kNoFee) {
         const std::optional<std::uint64_t> past =
             FirstReaching(typeText, *first, kLargestAmountFen, feeFen + 1);
         out.ranges.push_back({*first, past ? std::optional(*past - 1) : std::nullopt});
@@ -73,6 +74,8 @@ std::optional<AmountsForFee> FindAmountsForFee(std::string_view typeText, std::u
         if (!first || *first > start) {
             out.nearestBelowFen = FeeFenOfAmount(typeText, first ? *first - 1 : kLargestAmountFen);
         }
+        out.beyondSearch =
+            !first && *out.nearestBelowFen > FeeFenOfAmount(typeText, kLargestAmountFen / 2);
     }
     if (zeroApart) {
         const std::uint64_t zeroFee = FeeFenOfAmount(typeText, 0);

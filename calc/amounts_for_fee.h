@@ -23,6 +23,9 @@ struct AmountsForFee {
     std::vector<AmountRange> ranges;
     std::optional<std::uint64_t> nearestBelowFen;
     std::optional<std::uint64_t> nearestAboveFen;
+    // The fee asked is above every fee up to kLargestAmountFen, and the fee still rises there:
+    // an amount beyond the search might give it.
+    bool beyondSearch = false;
 };
 
 // The largest amount searched: 10^17 yuan. Beyond 2^53 fen (about 9 x 10^13 yuan) a double no

@@ -65,6 +65,9 @@ std::string NoAmountSentence(const AmountsForAnswer& answer) {
         out += below && above ? "、" : "";
         out += above ? FenText(*above) + " 元" : "";
     }
+    if (answer.result.beyondSearch) {
+        out += "（标的金额只查至 " + FenText(kLargestAmountFen) + " 元）";
+    }
     return out;
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -126,6 +127,14 @@ TEST(AmountsForFeeRefused, NoAmountGivesTheFee) {
     found = FindAmountsForFee(kIntellectual, 4999);
     EXPECT_EQ(found->nearestAboveFen, 5000U);
     EXPECT_FALSE(found->nearestBelowFen);
+
+    // Past the fees of every amount searched: said so on a rising scale, not under a cap.
+    EXPECT_TRUE(FindAmountsForFee(kProperty, 100'000'000'000'000'000)->beyondSearch);
+    EXPECT_FALSE(FindAmountsForFee("2、破产案件", 30000001)->beyondSearch);
+    EXPECT_FALSE(FindAmountsForFee(kProperty, 4900)->beyondSearch);
+    // A fee past 64 bits of fen ("1e30" read like an amount) does not wrap round to zero.
+    found = FindAmountsForFee(kProperty, std::numeric_limits<std::uint64_t>::max(), false);
+    EXPECT_TRUE(found->ranges.empty() && found->nearestBelowFen && !found->nearestAboveFen);
 
     EXPECT_FALSE(FindAmountsForFee("财产案件", 5000).has_value());
 }
