@@ -6,6 +6,7 @@
 
 #include "calc/catalogue.h"
 #include "calc/departures.h"
+#include "calc/explain.h"
 #include "calc/fee_split.h"
 #include "runtime/fen_text.h"
 
@@ -100,6 +101,9 @@ TEST(Departures, NamedWhereTheFigureIsAChoice) {
     EXPECT_TRUE(DeparturesFromMeasures("1、财产案件", "10000").empty());
     EXPECT_TRUE(DeparturesFromMeasures("4、申请承认外国仲裁裁决的案件", "").empty());
     EXPECT_TRUE(DeparturesFromMeasures("1、执行案件", "abc").empty());
+    // The breakdown carries them, and only with a fee.
+    EXPECT_EQ(ExplainFee("1、执行案件", "").notes, DeparturesFromMeasures("1、执行案件", ""));
+    EXPECT_TRUE(ExplainFee("1、执行案件", "1e400").notes.empty());
 }
 
 }  // namespace
