@@ -9,6 +9,7 @@
 #include "calc/catalogue.h"
 #include "calc/price.h"
 #include "ui/centre_on_screen.h"
+#include "ui/fee_tooltip.h"
 #include "ui/form1_layout.h"
 #include "ui/hand_cursor.h"
 #include "ui/list_box.h"
@@ -236,6 +237,8 @@ void Form1::Command1_Click() {
         txtBd_->setText(amountText);
     }
     txtFysf_->setText(ToQString(outcome.feeText));
+    txtFysf_->setToolTip(FeeTooltip(std::string_view(type.data(), type.size()),
+                                    std::string_view(amount.data(), amount.size())));
     if (outcome.message) {
         messages_.Show(*outcome.message);
     }
