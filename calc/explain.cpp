@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "calc/catalogue.h"
+#include "calc/departures.h"
 #include "calc/fee_rules.h"
 #include "calc/rule_words.h"
 #include "calc/scales.h"
@@ -164,6 +165,7 @@ FeeBreakdown ExplainFee(std::string_view typeText, std::string_view amountText) 
     // Only a flat fee succeeds with an amount beyond the double range, and it never reads it.
     const NumberReading amount = ReadNumber(ex.outcome.amountText);
     ExplainRule(ex, amount.overflow ? 0 : amount.value);
+    ex.notes = DeparturesFromMeasures(typeText, ex.outcome.amountText);
     return ex;
 }
 

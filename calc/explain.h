@@ -31,6 +31,8 @@ struct FeeBreakdown {
     std::vector<BandStep> bands;
     std::string bandsTotal;  // what the bands add up to, to the fen; empty without bands
     std::vector<std::string> adjustments;
+    // Where the figure is a choice within or beside the Measures (DeparturesFromMeasures).
+    std::vector<std::string> notes;
     bool chargedAtTopOfRange = false;
 
     // A fee was arrived at: the type is in the catalogue and nothing was refused or failed. Only

@@ -6,25 +6,39 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/catalogue.h"
+#include "calc/fee_capitals.h"
+#include "calc/fee_split.h"
+#include "cli/amounts_for_output.h"
 #include "cli/batch.h"
 #include "cli/catalogue_listing.h"
 #include "cli/explanation.h"
 #include "cli/halving_text.h"
 #include "cli/json_output.h"
+#include "cli/mcp_server.h"
+#include "cli/split_output.h"
+#include "cli/type_suggestions.h"
 
 namespace zq::cli {
 namespace {
 
 constexpr std::string_view kUsage =
     "用法 / Usage:\n"
-    "  courtfee [--json] 案件类型 [标的金额]          计算法院收费 / price one case\n"
+    "  courtfee [--json] [--capitals] 案件类型 [标的金额]\n"
+    "                                 计算法院收费，--capitals 附大写金额 / price one case\n"
     "  courtfee --explain [--json] 案件类型 [标的金额] 列出计算过程 / show the calculation step by "
     "step\n"
     "  courtfee --halve 事由 [--json] 案件类型 [标的金额]\n"
     "                                 案件受理费减半 / halve an acceptance fee; 事由 / REASON:\n"
     "                                 调解 (mediation)、撤诉 (withdrawal)、简易程序 (summary)、\n"
     "                                 反诉 (counterclaim), several joined by \",\"\n"
+    "  courtfee --amount-for [--json] 案件类型 收费\n"
+    "                                 由收费反推标的金额 / the amounts that give a fee\n"
+    "  courtfee --split 判决支持金额 [--json] 案件类型 标的金额\n"
+    "                                 按判决支持比例分担案件受理费（第二十九条，参考）/\n"
+    "                                 proportional split between the parties\n"
     "  courtfee --batch [--json]      从标准输入逐行读取“类型<TAB>金额” / one case per stdin line\n"
+    "  courtfee --mcp                 以 MCP 服务器方式运行（标准输入输出）/ serve MCP over stdio\n"
     "  courtfee --list                列出全部案件类型及收费规则 / list the case types\n"
     "  courtfee --help | --version\n"
     "\n"
@@ -37,10 +51,14 @@ constexpr std::string_view kUsage =
     "示例 / Example:\n"
     "  courtfee 1、财产案件 10000        # prints 50.00\n"
     "  courtfee --halve 调解 1、财产案件 10001\n"
+    "  courtfee --capitals 1、财产案件 1000000   # 13800.00（人民币壹万叁仟捌佰元整）\n"
+    "  courtfee --amount-for 1、财产案件 13800\n"
+    "  courtfee --split 333333.33 1、财产案件 1000000\n"
     "  printf '1、执行案件\\t600000\\n' | courtfee --batch\n"
     "\n"
     "退出状态 / Exit status: 0 成功 / success, 1 金额或类型有误、计算错误、不能减半 / rejected or\n"
-    "failed, 2 用法错误 / usage error.\n";
+    "failed, 2 用法错误 / usage error; --amount-for 没有得出该收费的金额时为 1 / 1 when no amount\n"
+    "gives the fee.\n";
 
 void Write(std::FILE* stream, std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stream);
@@ -65,6 +83,10 @@ struct Options {
     bool batch = false;
     bool explain = false;
     bool json = false;
+    bool capitals = false;
+    bool amountFor = false;
+    bool mcp = false;
+    std::optional<std::string_view> split;
     std::optional<std::vector<HalvingReason>> halve;
     std::vector<std::string_view> positional;
 };
@@ -93,6 +115,17 @@ std::optional<std::string> ParseOptions(int argc, const char* const* argv, Optio
             options.explain = true;
         } else if (arg == "--json") {
             options.json = true;
+        } else if (arg == "--capitals") {
+            options.capitals = true;
+        } else if (arg == "--amount-for") {
+            options.amountFor = true;
+        } else if (arg == "--mcp") {
+            options.mcp = true;
+        } else if (arg == "--split") {
+            if (i + 1 >= argc) {
+                return "--split 需要判决支持的金额 / --split needs the AWARDED amount";
+            }
+            options.split = argv[++i];
         } else if (arg == "--halve") {
             if (i + 1 >= argc) {
                 return "--halve 需要事由 / --halve needs a REASON";
@@ -114,6 +147,41 @@ std::optional<std::string> ParseOptions(int argc, const char* const* argv, Optio
 int Fail(std::FILE* err, std::string_view note) {
     WriteLine(err, note);
     return kExitFailed;
+}
+
+std::string WithCapitals(const std::string& fee) {
+    const auto capitals = FeeCapitals(fee);
+    return capitals ? fee + "（人民币" + *capitals + "）" : fee;
+}
+
+int AmountsFor(const Options& options, std::FILE* out, std::FILE* err) {
+    const AmountsForAnswer answer = AnswerAmountsFor(options.positional[0], options.positional[1]);
+    if (options.json) {
+        WriteLine(out, AmountsForJson(answer));
+        return answer.ok() ? kExitOk : Fail(err, answer.note);
+    }
+    if (!answer.ok()) {
+        return Fail(err, answer.note);
+    }
+    if (!answer.found()) {
+        return Fail(err, NoAmountSentence(answer));
+    }
+    Write(out, RenderAmountsFor(answer));
+    return kExitOk;
+}
+
+int Split(const Options& options, std::FILE* out, std::FILE* err) {
+    const std::string_view type = options.positional[0];
+    FeeSplit split = SplitFee(*options.split, type, options.positional[1]);
+    if (catalogue::RuleOfType(type).rule == FeeRule::NoRule) {
+        split.note = UnknownTypeMessage(type);
+    }
+    if (options.json) {
+        WriteLine(out, SplitJson(type, *options.split, split));
+    } else if (split.ok()) {
+        Write(out, RenderSplit(split, *options.split));
+    }
+    return split.ok() ? kExitOk : Fail(err, split.note);
 }
 
 int PriceOneCase(const Options& options, std::FILE* out, std::FILE* err) {
@@ -138,7 +206,7 @@ int PriceOneCase(const Options& options, std::FILE* out, std::FILE* err) {
     if (options.json) {
         WriteLine(out, CaseJson(type, answer));
     } else if (answer.ok()) {
-        WriteLine(out, answer.feeText);
+        WriteLine(out, options.capitals ? WithCapitals(answer.feeText) : answer.feeText);
     }
     return answer.ok() ? kExitOk : Fail(err, answer.note);
 }
@@ -159,8 +227,25 @@ int RunCourtfee(int argc, const char* const* argv, std::FILE* in, std::FILE* out
         return kExitOk;
     }
     const bool single = !options.list && !options.batch;
-    if (options.list + options.batch + options.explain + options.halve.has_value() > 1) {
+    if (options.list + options.batch + options.explain + options.halve.has_value() +
+            options.amountFor + options.split.has_value() + options.mcp + options.capitals >
+        1) {
         return UsageError(err, "这些选项不能同时使用 / these options do not go together");
+    }
+    if (options.mcp) {
+        if (!options.positional.empty() || options.json) {
+            return UsageError(err, "--mcp 不带参数 / --mcp takes no arguments");
+        }
+        ServeMcp(in, out);
+        return kExitOk;
+    }
+    if (options.amountFor || options.split) {
+        if (options.positional.size() != 2) {
+            return UsageError(err, options.amountFor
+                                       ? "需要案件类型和收费 / expected TYPE FEE"
+                                       : "需要案件类型和标的金额 / expected TYPE AMOUNT");
+        }
+        return options.amountFor ? AmountsFor(options, out, err) : Split(options, out, err);
     }
     if (options.list) {
         if (!options.positional.empty() || options.json) {

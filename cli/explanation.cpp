@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/explanation.h"
 
+#include "calc/fee_capitals.h"
 #include "cli/batch.h"
 
 namespace zq::cli {
@@ -31,7 +32,13 @@ std::string RenderExplanation(const FeeBreakdown& ex) {
     if (ex.chargedAtTopOfRange) {
         out += "注：有收费范围的，按最高限额计算。\n";
     }
+    for (const std::string& note : ex.notes) {
+        out += "说明：" + note + "\n";
+    }
     out += "法院收费：" + ex.outcome.feeText + "\n";
+    if (const auto capitals = FeeCapitals(ex.outcome.feeText)) {
+        out += "大写：人民币" + *capitals + "\n";
+    }
     return out;
 }
 

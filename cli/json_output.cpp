@@ -3,6 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "calc/fee_capitals.h"
 #include "cli/halving_text.h"
 #include "runtime/numeric_text.h"
 
@@ -14,6 +15,12 @@ using nlohmann::json;
 json FeeValue(const std::string& fee) {
     const NumberReading reading = ReadNumber(fee);
     return fee.empty() || !reading.numeric ? json(nullptr) : json(reading.value);
+}
+
+// The capitals of a shown fee; null without a fee and from 1 万亿 yuan up.
+json Capitals(const std::string& fee) {
+    const auto capitals = FeeCapitals(fee);
+    return capitals ? json(*capitals) : json(nullptr);
 }
 
 json Message(const std::string& note) { return note.empty() ? json(nullptr) : json(note); }
@@ -29,6 +36,7 @@ std::string CaseJson(std::string_view type, const CaseAnswer& answer) {
                  {"amount", answer.amountText},
                  {"fee", answer.feeText},
                  {"fee_value", FeeValue(answer.feeText)},
+                 {"fee_capitals", Capitals(answer.feeText)},
                  {"message", Message(answer.note)}});
 }
 
@@ -44,6 +52,7 @@ std::string ExplanationJson(const FeeBreakdown& ex) {
                 {"amount", ex.outcome.amountText},
                 {"fee", ex.outcome.feeText},
                 {"fee_value", FeeValue(ex.outcome.feeText)},
+                {"fee_capitals", Capitals(ex.outcome.feeText)},
                 {"message", Message(NoteOf(ex.type, ex.outcome))}};
     if (ex.priced()) {
         object["basis"] = {
@@ -53,6 +62,7 @@ std::string ExplanationJson(const FeeBreakdown& ex) {
         object["steps"] = steps;
         object["bands_total"] = ex.bandsTotal.empty() ? json(nullptr) : json(ex.bandsTotal);
         object["adjustments"] = ex.adjustments;
+        object["notes"] = ex.notes;
         object["top_of_range"] = ex.chargedAtTopOfRange;
     }
     return Dump(object);
@@ -64,7 +74,9 @@ std::string HalvingJson(std::string_view type, const HalvedFee& halving) {
          {"amount", halving.outcome.amountText},
          {"fee", halving.outcome.feeText},
          {"fee_value", FeeValue(halving.outcome.feeText)},
+         {"fee_capitals", Capitals(halving.outcome.feeText)},
          {"halved_fee", halving.halvedFee.empty() ? json(nullptr) : json(halving.halvedFee)},
+         {"halved_fee_capitals", Capitals(halving.halvedFee)},
          {"articles", halving.articles},
          {"message", Message(HalvingNote(type, halving))}});
 }

@@ -80,4 +80,56 @@ Fen Fen::HalvedHalfUp() const {
     return remainder != 0 ? result + FromCount(1) : result;
 }
 
+Fen Fen::ScaledHalfUp(std::uint64_t numerator, std::uint64_t denominator, int exponent) const {
+    // The product, digit by digit: a digit times a factor below 10^15, plus the carry, stays far
+    // inside 64 bits.
+    std::string product;
+    std::uint64_t carry = 0;
+    for (auto it = digits_.rbegin(); it != digits_.rend(); ++it) {
+        const std::uint64_t v = static_cast<std::uint64_t>(*it - '0') * numerator + carry;
+        product.push_back(static_cast<char>('0' + v % 10));
+        carry = v / 10;
+    }
+    for (; carry != 0; carry /= 10) {
+        product.push_back(static_cast<char>('0' + carry % 10));
+    }
+    std::reverse(product.begin(), product.end());
+    if (exponent > 0) {
+        product.append(static_cast<std::size_t>(exponent), '0');
+    }
+    // Long division; the remainder stays below the divisor.
+    std::string quotient;
+    std::uint64_t remainder = 0;
+    for (const char c : product) {
+        remainder = remainder * 10 + static_cast<std::uint64_t>(c - '0');
+        quotient.push_back(static_cast<char>('0' + remainder / denominator));
+        remainder %= denominator;
+    }
+    if (exponent >= 0) {
+        const Fen result(quotient);
+        return remainder >= denominator - remainder ? result + FromCount(1) : result;
+    }
+    // Dividing by 10^-exponent drops that many digits. What the division left over is below one
+    // unit of the last kept-or-dropped digit, so it never tips a half: the first dropped digit
+    // alone decides.
+    const auto dropped = static_cast<std::size_t>(-exponent);
+    if (quotient.size() <= dropped) {
+        quotient.insert(0, dropped + 1 - quotient.size(), '0');
+    }
+    const bool up = quotient[quotient.size() - dropped] >= '5';
+    const Fen result(quotient.substr(0, quotient.size() - dropped));
+    return up ? result + FromCount(1) : result;
+}
+
+std::string Fen::ShownText() const {
+    const std::string text = Text();
+    const std::size_t point = text.size() - 3;
+    std::string shown = text.compare(0, point, "0") == 0 ? std::string() : text.substr(0, point);
+    std::string fraction = text.substr(point + 1);
+    while (!fraction.empty() && fraction.back() == '0') {
+        fraction.pop_back();
+    }
+    return shown + "." + (fraction.empty() ? std::string("00") : fraction);
+}
+
 }  // namespace zq

@@ -25,6 +25,12 @@ class Fen {
     Fen operator-(const Fen& other) const;
     // Half the amount, to the fen, an odd fen rounded up (half away from zero).
     Fen HalvedHalfUp() const;
+    // The amount x numerator / denominator x 10^exponent, to the fen, an exact half fen rounded
+    // up. numerator and denominator are below 10^15, the denominator not 0.
+    Fen ScaledHalfUp(std::uint64_t numerator, std::uint64_t denominator, int exponent) const;
+
+    // As the window writes a fee: "50.00", "30.5", ".5", ".00".
+    std::string ShownText() const;
 
     friend bool operator==(const Fen&, const Fen&) = default;
     friend bool operator<(const Fen& l, const Fen& r) {

@@ -10,7 +10,10 @@ ZQ_PACKAGES=(
   libfast-float-dev libfmt-dev
   clang libc++-dev libc++abi-dev googletest
   qt6-base-dev libgl-dev
-  fonts-noto-cjk
+  # What the window shows: its font, with a 12-pixel bitmap strike, and Qt's own Chinese texts.
+  fonts-wqy-zenhei qt6-translations-l10n
+  # The desktop the window test runs on: X server, window manager, buses, input, screenshots.
+  xvfb openbox dbus-x11 at-spi2-core python3-pyatspi xdotool x11-utils imagemagick libxfixes3
   locales
   git
   desktop-file-utils

@@ -9,14 +9,19 @@ zq_install_missing xvfb xauth xdotool openbox x11-utils imagemagick
 
 [ -x build/bin/zorvikquillet ] || { cmake --preset default >/dev/null && cmake --build --preset default; }
 
-display=:77
-Xvfb "$display" -screen 0 1024x768x24 -dpi 96 >/dev/null 2>&1 &
+work=$(mktemp -d)
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-sleep 1
+exec 3>&-
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(head -n 1 "$work/display")"
+# A window mapped before openbox has finished starting is never framed: wait for its start-up
+# command.
+openbox --startup "touch $work/wm-ready" >/dev/null 2>&1 &
+trap 'kill $! $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+for _ in $(seq 200); do [ -e "$work/wm-ready" ] && break; sleep 0.05; done
 
 build/bin/zorvikquillet >/dev/null 2>&1 &
 app=$!

@@ -22,7 +22,21 @@ TEST(ExplanationText, NamesTheBasisTheBandsAndEndsWithTheFee) {
         << text;
     EXPECT_NE(text.find("  超过20万元的部分：100000 × 0.5% = 500.00\n"), std::string::npos) << text;
     EXPECT_NE(text.find("注：有收费范围的，按最高限额计算。"), std::string::npos);
-    EXPECT_TRUE(text.ends_with("法院收费：800.00\n")) << text;
+    EXPECT_TRUE(text.ends_with("法院收费：800.00\n大写：人民币捌佰元整\n")) << text;
+}
+
+TEST(ExplanationText, SaysWhereTheFigureIsAChoiceBesideTheMeasures) {
+    const std::string text = RenderExplanation(ExplainFee("1、执行案件", ""));
+    EXPECT_NE(
+        text.find("说明：没有执行金额或者价额的，第十四条第（一）项第1目规定每件交纳50元至500元"),
+        std::string::npos)
+        << text;
+    const nlohmann::json notes = nlohmann::json::parse(
+        ExplanationJson(ExplainFee("1、支付令、公示催告案件", "10001")))["notes"];
+    ASSERT_EQ(notes.size(), 2U);
+    EXPECT_NE(notes[0].get<std::string>().find("第十四条第（四）项"), std::string::npos);
+    EXPECT_TRUE(
+        nlohmann::json::parse(ExplanationJson(ExplainFee("1、财产案件", "1")))["notes"].empty());
 }
 
 TEST(ExplanationText, ANoteTakesThePlaceOfTheSteps) {

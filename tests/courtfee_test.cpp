@@ -8,47 +8,13 @@
 
 #include "cli/courtfee_app.h"
 #include "cli/type_suggestions.h"
+#include "tests/courtfee_run.h"
 
 namespace zq::cli {
 namespace {
 
-// Runs the command with the given arguments and standard input, capturing both outputs.
-struct CommandRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadAll(std::FILE* file) {
-    std::rewind(file);
-    std::string text;
-    char buf[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(buf, 1, sizeof buf, file)) > 0) {
-        text.append(buf, got);
-    }
-    std::fclose(file);
-    return text;
-}
-
-CommandRun Courtfee(std::vector<std::string> args, const std::string& input = {}) {
-    args.insert(args.begin(), "courtfee");
-    std::vector<const char*> argv;
-    for (const std::string& arg : args) {
-        argv.push_back(arg.c_str());
-    }
-    std::FILE* in = std::tmpfile();
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    std::fwrite(input.data(), 1, input.size(), in);
-    std::rewind(in);
-    CommandRun run;
-    run.status = RunCourtfee(static_cast<int>(argv.size()), argv.data(), in, out, err);
-    std::fclose(in);
-    run.out = ReadAll(out);
-    run.err = ReadAll(err);
-    return run;
-}
+using test_support::CommandRun;
+using test_support::Courtfee;
 
 TEST(CourtfeeSingle, PrintsTheFeeAsTheWindowShowsIt) {
     const CommandRun run = Courtfee({"1、财产案件", "10000"});
@@ -155,7 +121,8 @@ TEST(CourtfeeBatch, SurvivesNulBytesLongLinesAndInvalidUtf8) {
 TEST(CourtfeeModes, ExplainHalveAndJsonReportThroughTheirExitStatus) {
     const CommandRun explained = Courtfee({"--explain", "1、财产案件", "10001"});
     EXPECT_EQ(explained.status, kExitOk);
-    EXPECT_TRUE(explained.out.ends_with("法院收费：50.03\n")) << explained.out;
+    EXPECT_TRUE(explained.out.ends_with("法院收费：50.03\n大写：人民币伍拾元零叁分\n"))
+        << explained.out;
 
     const CommandRun halved = Courtfee({"--halve", "调解", "1、财产案件", "10001"});
     EXPECT_EQ(halved.status, kExitOk);

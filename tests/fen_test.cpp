@@ -42,5 +42,24 @@ TEST(Fen, HalvesWithAnOddFenRoundedUp) {
     EXPECT_EQ(F("1999999.99").HalvedHalfUp().Text(), "1000000.00");
 }
 
+TEST(Fen, ScalesToTheFenWithHalvesUp) {
+    // x 1/3: 4600 exactly; x 1/2 of an odd fen: up.
+    EXPECT_EQ(F("13800.00").ScaledHalfUp(1, 3, 0).Text(), "4600.00");
+    EXPECT_EQ(F("50.03").ScaledHalfUp(1, 2, 0).Text(), "25.02");
+    EXPECT_EQ(F("100.00").ScaledHalfUp(2, 3, 0).Text(), "66.67");
+    // Powers of ten either way: 0.01 / 1000000 of 13800 is below half a fen; 0.05 of 1.00 is 5 fen.
+    EXPECT_EQ(F("13800.00").ScaledHalfUp(1, 1, -8).Text(), "0.00");
+    EXPECT_EQ(F("1.00").ScaledHalfUp(5, 1, -2).Text(), "0.05");
+    EXPECT_EQ(F("1.00").ScaledHalfUp(5, 1, -3).Text(), "0.01");  // half a fen: up
+    EXPECT_EQ(F("3.00").ScaledHalfUp(1, 3, 1).Text(), "10.00");
+}
+
+TEST(Fen, WritesFeesAsTheWindowDoes) {
+    EXPECT_EQ(F("50.00").ShownText(), "50.00");
+    EXPECT_EQ(F("30.50").ShownText(), "30.5");
+    EXPECT_EQ(F("0.50").ShownText(), ".5");
+    EXPECT_EQ(F("0.00").ShownText(), ".00");
+}
+
 }  // namespace
 }  // namespace zq

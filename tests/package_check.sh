@@ -9,7 +9,7 @@ rm -f zorvikquillet_*.deb
 cpack -G DEB >/dev/null
 deb=$(ls zorvikquillet_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for wanted in libqt6widgets6 libstdc++6 fonts-noto-cjk; do
+for wanted in libqt6widgets6 libstdc++6 fonts-wqy-zenhei qt6-translations-l10n; do
   grep -q "$wanted" <<<"$depends" || { echo "Depends lacks $wanted: $depends"; exit 1; }
 done
 root=$(mktemp -d)

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "ui/form1.h"
 
-#include <QGuiApplication>
 #include <QIcon>
-#include <QScreen>
-#include <QStyledItemDelegate>
 #include <algorithm>
 #include <limits>
 #include <vector>
 
 #include "calc/catalogue.h"
 #include "calc/price.h"
+#include "ui/centre_on_screen.h"
+#include "ui/fee_tooltip.h"
 #include "ui/form1_layout.h"
 #include "ui/hand_cursor.h"
+#include "ui/list_box.h"
 #include "ui/measures_text.h"
 #include "ui/ui_font.h"
 
@@ -32,18 +32,6 @@ void SetTextColour(QWidget* widget, TextColour colour) {
     widget->setPalette(palette);
 }
 
-// List rows as tall as the font's characters (12 px), so a 76-pixel list shows six entries as
-// the window was laid out for, instead of the four that the font's full line height allows.
-class CompactRowDelegate final : public QStyledItemDelegate {
-  public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setHeight(kListRowHeight);
-        return size;
-    }
-};
-
 // Index of an array element from its object name: "Label2_1" -> 1.
 int ArrayIndex(const char* name) {
     const QString text = QString::fromLatin1(name);
@@ -55,15 +43,6 @@ int ArrayIndex(const char* name) {
 QString SelectedText(const QListWidget* list) {
     const QList<QListWidgetItem*> selected = list->selectedItems();
     return selected.isEmpty() ? QString() : selected.front()->text();
-}
-
-void CentreOnScreen(QWidget* window) {
-    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return;
-    }
-    const QRect available = screen->availableGeometry();
-    window->move(available.center() - QPoint(window->width() / 2, window->height() / 2));
 }
 
 Form1::Form1(MessageBoxService& messages, LinkOpener& opener, QWidget* parent)
@@ -101,13 +80,7 @@ void Form1::BuildControls() {
                 break;
             }
             case ControlKind::ListBox: {
-                auto* list = new QListWidget(this);
-                list->setSelectionMode(QAbstractItemView::SingleSelection);
-                list->setSortingEnabled(false);
-                list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-                list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-                list->setUniformItemSizes(true);
-                list->setItemDelegate(new CompactRowDelegate(list));
+                auto* list = new ListBox(this);
                 (spec.tabIndex == 2 ? list1_ : list2_) = list;
                 widget = list;
                 break;
@@ -121,7 +94,9 @@ void Form1::BuildControls() {
             }
             case ControlKind::Button: {
                 auto* button = new QPushButton(caption, this);
-                button->setAutoDefault(false);  // Enter and Esc press no button
+                // As on Windows, Enter presses the button that has the focus. This window is no
+                // dialog, so no button is the default: Enter elsewhere and Esc press nothing.
+                button->setAutoDefault(true);
                 button->setDefault(false);
                 if (spec.tabIndex == 6) {
                     command1_ = button;
@@ -152,12 +127,30 @@ void Form1::BuildControls() {
         SetTextColour(widget, spec.colour);
         if (auto* label = qobject_cast<QLabel*>(widget)) {
             label->setTextFormat(Qt::PlainText);
-            label->move(spec.rect.topLeft());
-            label->adjustSize();  // labels size themselves to their caption
+            // Labels size themselves to their caption's width; the height is the layout's
+            // line, so the text stands where the layout puts it whatever the font's leading.
+            label->adjustSize();
+            label->setGeometry(
+                QRect(spec.rect.topLeft(), QSize(label->width(), spec.rect.height())));
+        } else if (auto* list = qobject_cast<ListBox*>(widget)) {
+            list->setListGeometry(spec.rect);
+            focusable.emplace_back(spec.tabIndex, widget);
         } else {
             widget->setGeometry(spec.rect);
             focusable.emplace_back(spec.tabIndex, widget);
         }
+    }
+    // Each label names the control beside it, for a screen reader, without its colon.
+    for (const ControlSpec& spec : Form1Controls()) {
+        if (spec.buddy == nullptr) {
+            continue;
+        }
+        auto* label = findChild<QLabel*>(QString::fromLatin1(spec.name));
+        auto* named = findChild<QWidget*>(QString::fromLatin1(spec.buddy));
+        label->setBuddy(named);
+        QString name = label->text();
+        name.remove(QStringLiteral("："));
+        named->setAccessibleName(name);
     }
     std::sort(focusable.begin(), focusable.end(),
               [](const auto& l, const auto& r) { return l.first < r.first; });
@@ -190,6 +183,9 @@ void Form1::BuildControls() {
 void Form1::showCentred() {
     CentreOnScreen(this);
     show();
+    // Focus shows from the start, not only after the first Tab: a keyboard user must see where
+    // the keys go before pressing any.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     // Focus starts on the first control in tab order: the class option that is on.
     option1_[0]->setFocus(Qt::OtherFocusReason);
 }
@@ -241,6 +237,8 @@ void Form1::Command1_Click() {
         txtBd_->setText(amountText);
     }
     txtFysf_->setText(ToQString(outcome.feeText));
+    txtFysf_->setToolTip(FeeTooltip(std::string_view(type.data(), type.size()),
+                                    std::string_view(amount.data(), amount.size())));
     if (outcome.message) {
         messages_.Show(*outcome.message);
     }

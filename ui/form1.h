@@ -76,7 +76,4 @@ class Form1 final : public QWidget {
 // The text of a list's selected entry; empty when none is selected.
 QString SelectedText(const QListWidget* list);
 
-// Moves a window so that its client area is centred on the screen it is on.
-void CentreOnScreen(QWidget* window);
-
 }  // namespace zq::ui

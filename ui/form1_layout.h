@@ -20,10 +20,13 @@ struct ControlSpec {
     QRect rect;
     int tabIndex;
     TextColour colour;
+    const char* buddy = nullptr;  // for a label: the control it names, for screen readers
 };
 
 inline constexpr QSize kForm1ClientSize{369, 393};
-inline constexpr int kListRowHeight = 14;  // five entries in a 76-pixel list
+// Six entries in a 76-pixel list, as tall as the window font's line (12 px); the two pixels left
+// over stay blank, so that no partial seventh row shows.
+inline constexpr int kListRowHeight = 12;
 inline const QColor kGreyText{128, 128, 128};
 inline const QColor kBlueText{0, 0, 255};
 

@@ -2,6 +2,7 @@
 #include "ui/form2.h"
 
 #include <QIcon>
+#include <QKeyEvent>
 
 #include "ui/measures_text.h"
 
@@ -23,9 +24,26 @@ Form2::Form2(QWidget* parent)
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // As in a Windows text box, Tab moves the focus on and types nothing. Qt's editor would type
+    // a tab anyway when there is no other control to move to, as here.
+    text1_->setTabChangesFocus(true);
+    text1_->installEventFilter(this);
     text1_->setPlainText(MeasuresTextForDisplay());
     text1_->moveCursor(QTextCursor::Start);
     setFocusProxy(text1_);
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == text1_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            !key->modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier)) {
+            focusNextPrevChild(key->key() == Qt::Key_Tab &&
+                               !key->modifiers().testFlag(Qt::ShiftModifier));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace zq::ui

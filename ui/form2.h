@@ -18,6 +18,9 @@ class Form2 final : public QWidget {
 
     QPlainTextEdit* Text1() const { return text1_; }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     QPlainTextEdit* text1_;
 };

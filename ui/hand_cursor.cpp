@@ -22,8 +22,14 @@ constexpr std::array<std::string_view, 21> kHand{
 }  // namespace
 
 QCursor HandCursor() {
+    // A cursor's bitmaps are read as Qt::color1 (black: ink in the shape, opaque in the mask) and
+    // Qt::color0 (white: paper in the shape, transparent in the mask). QBitmap::fromImage inverts
+    // an image whose index 1 is white, so the colour table says outright that index 1 is black.
+    const QList<QRgb> colours{qRgb(255, 255, 255), qRgb(0, 0, 0)};
     QImage shape(kHandCursorSize, kHandCursorSize, QImage::Format_Mono);
     QImage mask(kHandCursorSize, kHandCursorSize, QImage::Format_Mono);
+    shape.setColorTable(colours);
+    mask.setColorTable(colours);
     shape.fill(0);
     mask.fill(0);
     for (int y = 0; y < static_cast<int>(kHand.size()); ++y) {

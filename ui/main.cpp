@@ -8,6 +8,7 @@
 #include "ui/form1.h"
 #include "ui/link_opener.h"
 #include "ui/qt_message_box.h"
+#include "ui/qt_translations.h"
 #include "ui/ui_font.h"
 
 namespace {
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("ZorvikQuillet"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/main.png")));
     QApplication::setFont(zq::ui::ChineseUiFont());
+    zq::ui::InstallQtChineseTexts(app);
 
     zq::ui::QtMessageBoxService messages;
     zq::ui::DesktopLinkOpener opener;

@@ -6,7 +6,16 @@
 
 #include "runtime/message_box.h"
 
+class QMessageBox;
+
 namespace zq::ui {
+
+// Room a window manager's title bar takes besides the title: the icon, up to three buttons and
+// the padding between them, at the window's font size.
+inline constexpr int kTitleBarAllowance = 150;
+
+// The narrowest a message box may be: wide enough for its title in full in the title bar.
+int MessageBoxMinimumWidth(const QMessageBox& box);
 
 // The message-box service on Qt: a modal QMessageBox over the given window, with the warning icon
 // for flags 48, the critical icon for flags 16, and an OK button.

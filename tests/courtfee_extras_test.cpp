@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "tests/courtfee_run.h"
+
+namespace zq::cli {
+namespace {
+
+using nlohmann::json;
+using test_support::CommandRun;
+using test_support::Courtfee;
+
+TEST(CourtfeeCapitals, PlainAndEveryJsonAnswer) {
+    EXPECT_EQ(Courtfee({"--capitals", "1、财产案件", "1000000"}).out,
+              "13800.00（人民币壹万叁仟捌佰元整）\n");
+    EXPECT_EQ(json::parse(Courtfee({"--json", "1、财产案件", "10001"}).out)["fee_capitals"],
+              "伍拾元零叁分");
+    EXPECT_EQ(json::parse(Courtfee({"--json", "1、财产案件", "abc"}).out)["fee_capitals"], nullptr);
+    // A fee of 1 万亿 yuan or more has no capitals, and no failure.
+    const CommandRun huge = Courtfee({"--json", "1、财产案件", "1e15"});
+    EXPECT_EQ(huge.status, kExitOk);
+    EXPECT_EQ(json::parse(huge.out)["fee_capitals"], nullptr);
+    EXPECT_EQ(Courtfee({"--capitals", "1、财产案件", "1e15"}).out, "5000000041800.00\n");
+    const json explained = json::parse(Courtfee({"--explain", "--json", "1、离婚案件", "0"}).out);
+    EXPECT_EQ(explained["fee_capitals"], "叁佰元整");
+    const json halved =
+        json::parse(Courtfee({"--halve", "调解", "--json", "1、财产案件", "10001"}).out);
+    EXPECT_EQ(halved["halved_fee_capitals"], "贰拾伍元零贰分");
+    const CommandRun batch = Courtfee({"--batch", "--json"}, "1、财产案件\t10000\n无此类型\t1\n");
+    EXPECT_NE(batch.out.find(R"("fee_capitals":"伍拾元整")"), std::string::npos);
+    EXPECT_NE(batch.out.find(R"("fee_capitals":null)"), std::string::npos);
+    EXPECT_EQ(Courtfee({"--capitals", "--explain", "1、财产案件"}).status, kExitUsage);
+}
+
+TEST(CourtfeeAmountFor, RangesPlainAndJson) {
+    CommandRun run = Courtfee({"--amount-for", "1、财产案件", "１３８００"});
+    EXPECT_EQ(run.status, kExitOk);
+    EXPECT_EQ(
+        run.out,
+        "得出法院收费 13800.00 元的标的金额（1、财产案件）：\n  999999.50 至 1000000.55 元\n");
+
+    run = Courtfee({"--amount-for", "--json", "1、财产案件", "13800"});
+    EXPECT_EQ(json::parse(run.out)["amounts"],
+              json::parse(R"([{"min":"999999.50","max":"1000000.55"}])"));
+    run = Courtfee({"--amount-for", "--json", "1、申请诉讼保全措施案件", "5000"});
+    EXPECT_EQ(json::parse(run.out)["amounts"][0]["max"], nullptr);
+}
+
+TEST(CourtfeeAmountFor, NoAmountOrNoAnswer) {
+    CommandRun run = Courtfee({"--amount-for", "2、破产案件", "300000.01"});
+    EXPECT_EQ(run.status, kExitFailed);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("300000.00 元"), std::string::npos) << run.err;
+    run = Courtfee({"--amount-for", "--json", "1、财产案件", "13800.005"});
+    EXPECT_EQ(run.status, kExitOk);
+    const json answer = json::parse(run.out);
+    EXPECT_TRUE(answer["amounts"].empty());
+    EXPECT_EQ(answer["nearest_below"], "13800.00");
+    EXPECT_EQ(answer["nearest_above"], "13800.01");
+    EXPECT_EQ(Courtfee({"--amount-for", "1、财产案件", "abc"}).status, kExitFailed);
+    EXPECT_EQ(Courtfee({"--amount-for", "1、财产案件"}).status, kExitUsage);
+}
+
+TEST(CourtfeeSplit, SharesAndRefusals) {
+    CommandRun run = Courtfee({"--split", "333333.33", "1、财产案件", "1000000"});
+    EXPECT_EQ(run.status, kExitOk);
+    EXPECT_EQ(run.out.substr(0, run.out.find("按判决")),
+              "案件受理费：13800.00（人民币壹万叁仟捌佰元整）\n"
+              "原告负担：9200.00（人民币玖仟贰佰元整）\n"
+              "被告负担：4600.00（人民币肆仟陆佰元整）\n");
+    EXPECT_NE(run.out.find("第二十九条"), std::string::npos);
+
+    const json split =
+        json::parse(Courtfee({"--split", "5000.5", "--json", "1、财产案件", "10001"}).out);
+    EXPECT_EQ(split["plaintiff_share"], "25.01");
+    EXPECT_EQ(split["defendant_share"], "25.02");
+    EXPECT_EQ(split["defendant_share_capitals"], "贰拾伍元零贰分");
+
+    // The refusals themselves are the core's; the command reports them as failures.
+    run = Courtfee({"--split", "101", "1、财产案件", "100"});
+    EXPECT_EQ(run.status, kExitFailed);
+    EXPECT_EQ(run.out, "");
+    EXPECT_FALSE(run.err.empty());
+    EXPECT_NE(Courtfee({"--split", "1", "财产案件", "5"}).err.find("“1、财产案件”"),
+              std::string::npos);
+    EXPECT_EQ(Courtfee({"--split"}).status, kExitUsage);
+    EXPECT_EQ(Courtfee({"--split", "1", "1、财产案件"}).status, kExitUsage);
+}
+
+TEST(CourtfeeMcp, ServesStandardInput) {
+    const CommandRun run =
+        Courtfee({"--mcp"}, "{\"jsonrpc\":\"2.0\",\"id\":1,\"method\":\"ping\"}\n");
+    EXPECT_EQ(run.status, kExitOk);
+    EXPECT_EQ(json::parse(run.out)["id"], 1);
+    EXPECT_EQ(Courtfee({"--mcp", "x"}).status, kExitUsage);
+}
+
+}  // namespace
+}  // namespace zq::cli

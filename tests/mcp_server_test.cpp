@@ -1,0 +1,221 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "cli/mcp_server.h"
+
+namespace zq::cli {
+namespace {
+
+using nlohmann::json;
+
+constexpr const char* kModernMeta =
+    R"("_meta":{"io.modelcontextprotocol/protocolVersion":"2026-07-28",)"
+    R"("io.modelcontextprotocol/clientCapabilities":{}})";
+
+json Ask(McpServer& server, const std::string& line) {
+    const std::optional<std::string> answer = server.HandleLine(line);
+    EXPECT_TRUE(answer.has_value()) << line;
+    return answer ? json::parse(*answer) : json();
+}
+
+std::string Call(int id, const std::string& tool, const std::string& arguments) {
+    return R"({"jsonrpc":"2.0","id":)" + std::to_string(id) +
+           R"(,"method":"tools/call","params":{"name":")" + tool + R"(","arguments":)" + arguments +
+           "}}";
+}
+
+TEST(McpSession, HandshakeToolsAndResults) {
+    McpServer server;
+    json answer = Ask(server, R"({"jsonrpc":"2.0","id":1,"method":"initialize","params":)"
+                              R"({"protocolVersion":"2025-06-18","capabilities":{},)"
+                              R"("clientInfo":{"name":"test","version":"1"}}})");
+    EXPECT_EQ(answer["id"], 1);
+    EXPECT_EQ(answer["result"]["protocolVersion"], "2025-06-18");
+    EXPECT_TRUE(answer["result"]["capabilities"].contains("tools"));
+    // A version the server does not know: it offers its newest handshake revision.
+    answer = Ask(server, R"({"jsonrpc":"2.0","id":"x","method":"initialize","params":)"
+                         R"({"protocolVersion":"2031-01-01","capabilities":{}}})");
+    EXPECT_EQ(answer["id"], "x");
+    EXPECT_EQ(answer["result"]["protocolVersion"], "2025-11-25");
+    EXPECT_FALSE(server.HandleLine(R"({"jsonrpc":"2.0","method":"notifications/initialized"})"));
+    EXPECT_EQ(Ask(server, R"({"jsonrpc":"2.0","id":2,"method":"ping"})")["result"], json::object());
+
+    answer = Ask(server, R"({"jsonrpc":"2.0","id":3,"method":"tools/list"})");
+    std::vector<std::string> names;
+    for (const json& tool : answer["result"]["tools"]) {
+        names.push_back(tool["name"]);
+        EXPECT_EQ(tool["inputSchema"]["type"], "object") << tool["name"];
+    }
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"court_fee", "explain_court_fee", "halve_court_fee",
+                                        "amount_for_fee", "split_court_fee", "list_case_types"}));
+
+    answer = Ask(server, Call(4, "court_fee", R"({"type":"1、财产案件","amount":1000000})"));
+    EXPECT_EQ(answer["result"]["content"][0]["text"], "13800.00（人民币壹万叁仟捌佰元整）");
+    EXPECT_EQ(answer["result"]["structuredContent"]["fee_capitals"], "壹万叁仟捌佰元整");
+    EXPECT_FALSE(answer["result"].contains("isError"));
+
+    answer = Ask(server, Call(5, "amount_for_fee", R"({"type":"2、知识产权案件","fee":"1000"})"));
+    EXPECT_EQ(answer["result"]["structuredContent"]["amounts"].size(), 2U);
+    answer = Ask(server, Call(6, "split_court_fee",
+                              R"({"awarded":"5000.5","type":"1、财产案件","amount":"10001"})"));
+    EXPECT_EQ(answer["result"]["structuredContent"]["defendant_share"], "25.02");
+    answer = Ask(server, Call(7, "explain_court_fee", R"({"type":"1、执行案件"})"));
+    EXPECT_NE(answer["result"]["content"][0]["text"].get<std::string>().find("法院收费：50.00"),
+              std::string::npos);
+    answer = Ask(server,
+                 Call(8, "halve_court_fee",
+                      R"({"reasons":["调解","简易程序"],"type":"1、财产案件","amount":"10001"})"));
+    EXPECT_EQ(answer["result"]["structuredContent"]["halved_fee"], "25.02");
+    answer = Ask(server, Call(9, "list_case_types", "{}"));
+    EXPECT_EQ(answer["result"]["structuredContent"]["classes"].size(), 2U);
+}
+
+TEST(McpSession, RefusalsAreToolErrors) {
+    McpServer server;
+    for (const auto& [tool, arguments] : std::vector<std::pair<std::string, std::string>>{
+             {"court_fee", R"({"type":"1、财产案件","amount":"abc"})"},
+             {"court_fee", R"({"type":"财产案件","amount":"1"})"},
+             {"court_fee", R"({"amount":"1"})"},
+             {"court_fee", R"({"type":["1、财产案件"]})"},
+             {"halve_court_fee", R"({"reasons":["调解"],"type":"1、执行案件","amount":"1"})"},
+             {"halve_court_fee", R"({"reasons":["打折"],"type":"1、财产案件"})"},
+             {"amount_for_fee", R"({"type":"1、财产案件","fee":"49"})"},
+             {"split_court_fee", R"({"awarded":"2","type":"1、财产案件","amount":"1"})"}}) {
+        const json answer = Ask(server, Call(1, tool, arguments));
+        EXPECT_EQ(answer["result"].value("isError", false), tool != "amount_for_fee") << arguments;
+        EXPECT_FALSE(answer["result"]["content"][0]["text"].get<std::string>().empty());
+    }
+}
+
+TEST(McpSession, ProtocolErrors) {
+    McpServer server;
+    const auto code = [&](const std::string& line) {
+        return Ask(server, line)["error"]["code"].get<int>();
+    };
+    EXPECT_EQ(code("not json"), -32700);
+    EXPECT_EQ(code(R"({"jsonrpc":"2.0","id":1,"method":)"), -32700);
+    EXPECT_EQ(code("[1,2]"), -32600);
+    EXPECT_EQ(code(R"({"jsonrpc":"1.0","id":1,"method":"ping"})"), -32600);
+    EXPECT_EQ(code(R"({"jsonrpc":"2.0","id":{},"method":"ping"})"), -32600);
+    EXPECT_EQ(code(R"({"jsonrpc":"2.0","id":1,"method":"resources/list"})"), -32601);
+    EXPECT_EQ(code(R"({"jsonrpc":"2.0","id":1,"method":"tools/call","params":[1]})"), -32602);
+    EXPECT_EQ(code(R"({"jsonrpc":"2.0","id":1,"method":"tools/call","params":{}})"), -32602);
+    EXPECT_EQ(code(Call(1, "no_such_tool", "{}")), -32602);
+    EXPECT_EQ(code(Call(1, "court_fee", "[]")), -32602);
+    EXPECT_EQ(code(R"({"jsonrpc":"2.0","id":1,"method":"initialize","params":{}})"), -32602);
+    // Nesting a hundred thousand deep, which would exhaust the stack if it were copied.
+    const std::string deep = std::string(100000, '[') + std::string(100000, ']');
+    EXPECT_EQ(code(deep), -32600);
+    EXPECT_EQ(code(Call(1, "court_fee", R"({"type":"1、财产案件","amount":)" + deep + "}")),
+              -32600);
+    // Notifications, responses and blank lines get no answer, known or not.
+    EXPECT_FALSE(server.HandleLine(R"({"jsonrpc":"2.0","method":"no/such"})"));
+    EXPECT_FALSE(server.HandleLine(R"({"jsonrpc":"2.0","id":5,"result":{}})"));
+    EXPECT_FALSE(server.HandleLine("   "));
+}
+
+TEST(McpSession, StatelessRevision) {
+    McpServer server;
+    json answer =
+        Ask(server, std::string(R"({"jsonrpc":"2.0","id":1,"method":"server/discover",)") +
+                        R"("params":{)" + kModernMeta + "}}");
+    EXPECT_EQ(answer["result"]["supportedVersions"], json::array({"2026-07-28"}));
+    EXPECT_EQ(answer["result"]["resultType"], "complete");
+    answer = Ask(server,
+                 std::string(R"({"jsonrpc":"2.0","id":2,"method":"tools/call","params":{)") +
+                     kModernMeta + R"(,"name":"court_fee","arguments":{"type":"1、财产案件"}}})");
+    EXPECT_EQ(answer["result"]["structuredContent"]["fee"], "50.00");
+    EXPECT_EQ(answer["result"]["resultType"], "complete");
+    answer = Ask(server, R"({"jsonrpc":"2.0","id":3,"method":"tools/list","params":{"_meta":)"
+                         R"({"io.modelcontextprotocol/protocolVersion":"2099-01-01",)"
+                         R"("io.modelcontextprotocol/clientCapabilities":{}}}})");
+    EXPECT_EQ(answer["error"]["code"], -32022);
+    EXPECT_EQ(answer["error"]["data"]["requested"], "2099-01-01");
+    answer = Ask(server, R"({"jsonrpc":"2.0","id":4,"method":"tools/list","params":{"_meta":)"
+                         R"({"io.modelcontextprotocol/protocolVersion":"2026-07-28"}}})");
+    EXPECT_EQ(answer["error"]["code"], -32602);
+}
+
+// A client waits at most this long for its first answer. Sanitizer builds start several times
+// slower, so they are held only to a looser bound.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr long kFirstAnswerMs = 250;
+#else
+constexpr long kFirstAnswerMs = 50;
+#endif
+
+// The server itself, as a client starts it: every request answered, in order, bad lines and all,
+// and the first answer back within 50 ms of the start.
+TEST(McpProcess, AnswersEveryRequestAndTheFirstQuickly) {
+    int toServer[2];
+    int fromServer[2];
+    ASSERT_EQ(pipe(toServer), 0);
+    ASSERT_EQ(pipe(fromServer), 0);
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        dup2(toServer[0], STDIN_FILENO);
+        dup2(fromServer[1], STDOUT_FILENO);
+        close(toServer[1]);
+        close(fromServer[0]);
+        execl(ZQ_COURTFEE_PATH, "courtfee", "--mcp", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(toServer[0]);
+    close(fromServer[1]);
+    const std::string first =
+        R"({"jsonrpc":"2.0","id":0,"method":"initialize","params":{"protocolVersion":"2025-11-25",)"
+        R"("capabilities":{},"clientInfo":{"name":"t","version":"1"}}})"
+        "\n";
+    ASSERT_EQ(write(toServer[1], first.data(), first.size()), static_cast<ssize_t>(first.size()));
+    pollfd ready{fromServer[0], POLLIN, 0};
+    ASSERT_EQ(poll(&ready, 1, 2000), 1);
+    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - start);
+    EXPECT_LT(elapsed.count(), kFirstAnswerMs);
+
+    const std::string rest =
+        std::string(R"({"jsonrpc":"2.0","method":"notifications/initialized"})") +
+        "\n\xff\xfe garbage\n\n[]\n" + R"({"jsonrpc":"2.0","id":1,"method":"nope"})" + "\n" +
+        Call(2, "court_fee", R"({"type":"1、财产案件","amount":"1e400"})") + "\n" +
+        R"({"jsonrpc":"2.0","id":3,"method":"ping"})";  // no newline
+    ASSERT_EQ(write(toServer[1], rest.data(), rest.size()), static_cast<ssize_t>(rest.size()));
+    close(toServer[1]);
+    std::string output;
+    char buf[4096];
+    for (ssize_t got; (got = read(fromServer[0], buf, sizeof buf)) > 0;) {
+        output.append(buf, static_cast<std::size_t>(got));
+    }
+    close(fromServer[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+    std::vector<json> answers;
+    for (std::size_t at = 0, end; (end = output.find('\n', at)) != std::string::npos;
+         at = end + 1) {
+        answers.push_back(json::parse(output.substr(at, end - at)));
+    }
+    ASSERT_EQ(answers.size(), 6U) << output;
+    EXPECT_EQ(answers[0]["result"]["protocolVersion"], "2025-11-25");
+    EXPECT_EQ(answers[1]["error"]["code"], -32700);
+    EXPECT_EQ(answers[2]["error"]["code"], -32600);
+    EXPECT_EQ(answers[3]["error"]["code"], -32601);
+    EXPECT_EQ(answers[4]["result"]["isError"], true);
+    EXPECT_EQ(answers[4]["result"]["content"][0]["text"], "计算错误：溢出");
+    EXPECT_EQ(answers[5]["id"], 3);
+}
+
+}  // namespace
+}  // namespace zq::cli
