@@ -8,6 +8,8 @@
 (() => {
   const $ = (id) => document.getElementById(id);
   const makerAddress = 'http://zorvik.example';
+  const courtDecides = '仅供参考；部分胜诉、部分败诉的，由人民法院根据案件的具体情况决定当事人各自负担的诉讼费用数额' +
+    '（《诉讼费用交纳办法》第二十九条）。';
 
   let core = null;
   // The last calculation, which the extras below the window describe.
@@ -90,7 +92,12 @@
     if (b.chargedAtTopOfRange) {
       lines.push('注：有收费范围的，按最高限额计算。');
     }
+    lines.push(...b.notes.map((note) => `说明：${note}`));
     lines.push(`法院收费：${b.feeText}`);
+    const capitals = core.feeCapitals(b.feeText);
+    if (capitals !== null) {
+      lines.push(`大写：人民币${capitals}`);
+    }
     return lines.join('\n');
   }
 
@@ -103,6 +110,7 @@
     $('steps').textContent = renderSteps(core.explainFee(lastCase.typeText, lastCase.amountText));
     $('copyState').textContent = '';
     showHalving();
+    showSplit();
     extras.hidden = false;
   }
 
@@ -132,12 +140,31 @@
     $('halved').textContent = text;
   }
 
+  // With capitals, as a fee is written in a document: "15911.11（人民币壹万…壹分）".
+  function withCapitals(fee) {
+    const capitals = core.feeCapitals(fee);
+    return capitals === null ? fee : `${fee}（人民币${capitals}）`;
+  }
+
+  // The proportional split of Article 29, as `courtfee --split` writes it.
+  function showSplit() {
+    const awarded = $('awarded').value;
+    let text = '填写判决支持的金额，显示按比例分担的参考数额。';
+    if (lastCase && awarded !== '') {
+      const split = core.splitFee(awarded, lastCase.typeText, lastCase.amountText);
+      text = split.note || [`案件受理费：${withCapitals(split.fee)}`, `原告负担：${withCapitals(split.plaintiffShare)}`,
+        `被告负担：${withCapitals(split.defendantShare)}`,
+        `按判决支持 ${awarded} 元占诉讼请求 ${split.amountText} 元的比例分担，${courtDecides}`].join('\n');
+    }
+    $('split').textContent = text;
+  }
+
   async function copyFee() {
     if (!lastCase) {
       return;
     }
     try {
-      await navigator.clipboard.writeText(`法院收费：${lastCase.feeText} 元`);
+      await navigator.clipboard.writeText(`法院收费：${withCapitals(lastCase.feeText)}`);
       $('copyState').textContent = '已复制';
     } catch {
       $('copyState').textContent = '无法访问剪贴板';
@@ -205,6 +232,7 @@
     for (const check of $('halving-reasons').querySelectorAll('input')) {
       check.checked = false;
     }
+    $('awarded').value = '';
     lastCase = null;
     showExtras();
     fillKindList();
@@ -227,6 +255,7 @@
     $('Label2_0').addEventListener('click', openMaker);
     $('Label2_2').addEventListener('click', openMaker);
     $('copyFee').addEventListener('click', copyFee);
+    $('awarded').addEventListener('input', showSplit);
     for (const panel of document.querySelectorAll('.window')) {
       panel.addEventListener('pointerdown', () => bringToFront(panel));
     }

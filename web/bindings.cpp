@@ -5,15 +5,20 @@
 #include <emscripten/val.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "calc/amounts_for_fee.h"
 #include "calc/catalogue.h"
 #include "calc/explain.h"
+#include "calc/fee_capitals.h"
+#include "calc/fee_split.h"
 #include "calc/halve.h"
 #include "calc/price.h"
+#include "runtime/fen_text.h"
 
 namespace {
 
@@ -44,7 +49,24 @@ struct JsBreakdown {
     val bands = val::array();  // [{label, part, rate, amount}]
     std::string bandsTotal;
     val adjustments = val::array();
+    val notes = val::array();
     bool chargedAtTopOfRange = false;
+};
+
+struct JsAmountsForFee {
+    std::string fee;            // "13800.00"; as given when it is not a whole number of fen
+    val ranges = val::array();  // [{min, max}], max null when unbounded
+    val nearestBelow = val::null();
+    val nearestAbove = val::null();
+    bool beyondSearch = false;
+};
+
+struct JsFeeSplit {
+    std::string amountText;
+    std::string fee;
+    std::string plaintiffShare;
+    std::string defendantShare;
+    std::string note;
 };
 
 struct JsHalvingReason {
@@ -125,8 +147,49 @@ JsBreakdown ExplainFeeJs(const std::string& typeText, const std::string& amountT
     }
     out.bandsTotal = breakdown.bandsTotal;
     out.adjustments = TextArray(breakdown.adjustments);
+    out.notes = TextArray(breakdown.notes);
     out.chargedAtTopOfRange = breakdown.chargedAtTopOfRange;
     return out;
+}
+
+val TextOrNull(const std::optional<std::string>& text) { return text ? val(*text) : val::null(); }
+
+val FenOrNull(const std::optional<std::uint64_t>& fen) {
+    return fen ? val(zq::FenText(*fen)) : val::null();
+}
+
+val FeeCapitalsJs(const std::string& shownFee) { return TextOrNull(zq::FeeCapitals(shownFee)); }
+
+// The fee is read like an amount ("13800", "13800.00", "１３８００"). Null for a type that is not
+// in the catalogue or a fee that is not a number. A fee between two whole fen (a digit below the
+// fen, or below zero) has no amounts, only the nearest fees that some amount gives.
+val AmountsForFeeJs(const std::string& typeText, const std::string& feeText) {
+    const zq::FenReading fee = zq::ReadFen(feeText);
+    if (!fee.numeric || zq::catalogue::RuleOfType(typeText).rule == zq::FeeRule::NoRule) {
+        return val::null();
+    }
+    const bool whole = fee.wholeFen && !fee.negative;
+    const zq::AmountsForFee found =
+        *zq::FindAmountsForFee(typeText, fee.negative ? 0 : fee.fen, whole);
+    JsAmountsForFee out;
+    out.fee = whole ? zq::FenText(fee.fen) : feeText;
+    for (std::size_t i = 0; i < found.ranges.size(); ++i) {
+        val range = val::object();
+        range.set("min", zq::FenText(found.ranges[i].minFen));
+        range.set("max", FenOrNull(found.ranges[i].maxFen));
+        out.ranges.set(i, range);
+    }
+    out.nearestBelow = FenOrNull(found.nearestBelowFen);
+    out.nearestAbove = FenOrNull(found.nearestAboveFen);
+    out.beyondSearch = found.beyondSearch;
+    return val(out);
+}
+
+JsFeeSplit SplitFeeJs(const std::string& awardedText, const std::string& typeText,
+                      const std::string& amountText) {
+    zq::FeeSplit split = zq::SplitFee(awardedText, typeText, amountText);
+    return {std::move(split.amountText), std::move(split.fee), std::move(split.plaintiffShare),
+            std::move(split.defendantShare), std::move(split.note)};
 }
 
 val HalvingReasonsJs() {
@@ -188,7 +251,20 @@ EMSCRIPTEN_BINDINGS(courtfee) {
         .field("bands", &JsBreakdown::bands)
         .field("bandsTotal", &JsBreakdown::bandsTotal)
         .field("adjustments", &JsBreakdown::adjustments)
+        .field("notes", &JsBreakdown::notes)
         .field("chargedAtTopOfRange", &JsBreakdown::chargedAtTopOfRange);
+    value_object<JsAmountsForFee>("AmountsForFee")
+        .field("fee", &JsAmountsForFee::fee)
+        .field("ranges", &JsAmountsForFee::ranges)
+        .field("nearestBelow", &JsAmountsForFee::nearestBelow)
+        .field("nearestAbove", &JsAmountsForFee::nearestAbove)
+        .field("beyondSearch", &JsAmountsForFee::beyondSearch);
+    value_object<JsFeeSplit>("FeeSplit")
+        .field("amountText", &JsFeeSplit::amountText)
+        .field("fee", &JsFeeSplit::fee)
+        .field("plaintiffShare", &JsFeeSplit::plaintiffShare)
+        .field("defendantShare", &JsFeeSplit::defendantShare)
+        .field("note", &JsFeeSplit::note);
     value_object<JsHalvingReason>("HalvingReason")
         .field("chinese", &JsHalvingReason::chinese)
         .field("ascii", &JsHalvingReason::ascii)
@@ -208,4 +284,7 @@ EMSCRIPTEN_BINDINGS(courtfee) {
     emscripten::function("explainFee", &ExplainFeeJs);
     emscripten::function("halvingReasons", &HalvingReasonsJs);
     emscripten::function("halveFee", &HalveFeeJs);
+    emscripten::function("feeCapitals", &FeeCapitalsJs);
+    emscripten::function("amountsForFee", &AmountsForFeeJs);
+    emscripten::function("splitFee", &SplitFeeJs);
 }

@@ -60,6 +60,8 @@ export interface FeeBreakdown {
   bandsTotal: string;
   /** The steps after the bands (a third, a half and its cap, a cap), one line each. */
   adjustments: string[];
+  /** Where the figure is a choice within or beside the Measures, one sentence each. */
+  notes: string[];
   chargedAtTopOfRange: boolean;
 }
 
@@ -87,6 +89,31 @@ export interface HalvedFee {
   refusal: string;
 }
 
+/** The amounts in dispute, to the fen, that give a fee. */
+export interface AmountsForFee {
+  /** The fee asked about, to the fen ("13800.00"); as given when it is not a whole number of fen. */
+  fee: string;
+  /** Lowest first; max null when every larger amount gives the fee too. Empty when none does. */
+  ranges: { min: string; max: string | null }[];
+  /** When no amount gives the fee: the nearest fees that some amount gives, or null. */
+  nearestBelow: string | null;
+  nearestAbove: string | null;
+  /** The fee is above every fee up to 10^17 yuan, the largest amount searched. */
+  beyondSearch: boolean;
+}
+
+/** The acceptance fee split in proportion to the part of the claim the judgment supports. */
+export interface FeeSplit {
+  /** The claim as the calculation read it. */
+  amountText: string;
+  /** The fee and the two shares, as the window writes a fee; "" when refused. */
+  fee: string;
+  plaintiffShare: string;
+  defendantShare: string;
+  /** Why there is no split; "" on success. */
+  note: string;
+}
+
 export interface CourtFeeCore {
   /** The Calculate command: prices typeText (a catalogue type, exactly as listed) for amountText. */
   computeFee(typeText: string, amountText: string): FeeOutcome;
@@ -103,6 +130,15 @@ export interface CourtFeeCore {
   /** Halves the fee on the given grounds (Chinese or ASCII words of halvingReasons());
    *  a word that is not a ground throws a RangeError. */
   halveFee(reasons: string[], typeText: string, amountText: string): HalvedFee;
+  /** The fee in Chinese capital numerals ("壹万叁仟捌佰元整"), without "人民币"; null for an empty
+   *  fee or one of 1 万亿 yuan or more. */
+  feeCapitals(feeText: string): string | null;
+  /** Which amounts give exactly this fee (read like an amount: "13800", "１３８００.00"); null for a
+   *  fee that is not a number or a type not in the catalogue. */
+  amountsForFee(typeText: string, feeText: string): AmountsForFee | null;
+  /** The customary split under Article 29: the defendant bears fee × awarded ÷ claim, to the fen,
+   *  the plaintiff the rest. The court decides; this is a reference. */
+  splitFee(awardedText: string, typeText: string, amountText: string): FeeSplit;
 }
 
 /** Loads and starts the core (WebAssembly, embedded in courtfee.js). */

@@ -384,6 +384,14 @@ describe('under the window', () => {
     assert.equal(await halved(), native('--halve', '撤诉,简易程序', '1、执行案件', '10001').trim());
   });
 
+  it('splits the acceptance fee in proportion to the part awarded, as courtfee --split does', async () => {
+    await calculate(page, { cls: 0, kind: '一、财产案件', type: '1、财产案件', amount: '1000000' });
+    await page.type('#awarded', '333333.33');
+    const shown = await page.$eval('#split', (p) => `${p.textContent}\n`);
+    assert.equal(shown, native('--split', '333333.33', '1、财产案件', '1000000'));
+    await page.$eval('#awarded', (input) => { input.value = ''; });
+  });
+
   it('shows nothing below the window when the last calculation gave no fee', async () => {
     await calculate(page, { amount: 'abc' });
     await page.keyboard.press('Escape');
