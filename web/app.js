@@ -41,9 +41,17 @@
     }
   }
 
+  // An entry wider than its list shows its whole text as a tooltip.
+  const measure = document.createElement('canvas').getContext('2d');
   function appendEntries(list, texts) {
+    measure.font = getComputedStyle(list).font;
+    const room = list.clientWidth - 4;
     for (const text of texts) {
-      list.append(new Option(text, text));
+      const entry = new Option(text, text);
+      if (measure.measureText(text).width > room) {
+        entry.title = text;
+      }
+      list.append(entry);
     }
   }
 

@@ -131,6 +131,29 @@ describe('class, kind and type', () => {
     await page.close();
   });
 
+  it('shows six whole entries, and the whole text of an entry too wide for its list as a tooltip', async () => {
+    const { page } = await openPage(browser);
+    await page.click('#Option1_1');
+    const rows = await page.$eval('#List1', (list) => [...list.options].map((entry) => {
+      const r = entry.getBoundingClientRect();
+      return { fits: r.bottom <= list.getBoundingClientRect().top + list.clientTop + list.clientHeight, title: entry.title };
+    }));
+    assert.deepEqual(rows.map((row) => row.fits), [true, true, true, true, true, true]);
+    assert.deepEqual(rows.map((row) => row.title).filter(Boolean), ['三、申请认可台湾地区法院民事判决、裁定、调解书案件']);
+    await page.close();
+  });
+
+  it('keeps an entry selected after a click on empty list space or a Ctrl+click', async () => {
+    const { page } = await openPage(browser);
+    const box = await (await page.$('#List2')).boundingBox();
+    await page.mouse.click(box.x + 50, box.y + box.height - 5);
+    await page.keyboard.down('Control');
+    await page.mouse.click(box.x + 50, box.y + 6);
+    await page.keyboard.up('Control');
+    assert.equal((await state(page)).types.selected, 0);
+    await page.close();
+  });
+
   it('refills the types at every step of the arrow keys in the kind list', async () => {
     const { page } = await openPage(browser);
     await page.focus('#List1');
