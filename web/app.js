@@ -109,13 +109,16 @@
     return lines.join('\n');
   }
 
+  // As in the window, the fee field's tooltip holds the calculation step by step after 计算.
   function showExtras() {
     const extras = $('extras');
     if (!lastCase) {
       extras.hidden = true;
+      $('txtFysf').title = '';
       return;
     }
     $('steps').textContent = renderSteps(core.explainFee(lastCase.typeText, lastCase.amountText));
+    $('txtFysf').title = $('steps').textContent;
     $('copyState').textContent = '';
     showHalving();
     showSplit();

@@ -415,9 +415,12 @@ describe('under the window', () => {
     await page.$eval('#awarded', (input) => { input.value = ''; });
   });
 
-  it('shows nothing below the window when the last calculation gave no fee', async () => {
+  it('puts the steps in the fee field\'s tooltip, and shows nothing when the calculation gave no fee', async () => {
+    await calculate(page, { cls: 0, kind: '一、财产案件', type: '1、财产案件', amount: '10001' });
+    assert.equal(await page.$eval('#txtFysf', (field) => field.title), await page.$eval('#steps', (pre) => pre.textContent));
     await calculate(page, { amount: 'abc' });
     await page.keyboard.press('Escape');
-    assert.equal(await page.$eval('#extras', (section) => section.hidden), true);
+    assert.deepEqual(await page.evaluate(() => [document.getElementById('extras').hidden, document.getElementById('txtFysf').title]),
+      [true, '']);
   });
 });
