@@ -5,7 +5,9 @@
 #include <nlohmann/json.hpp>
 
 #include "calc/catalogue.h"
+#include "calc/price.h"
 #include "cli/type_suggestions.h"
+#include "runtime/calc_failure.h"
 #include "runtime/decimal15.h"
 #include "runtime/fen_text.h"
 #include "runtime/numeric_text.h"
@@ -53,10 +55,16 @@ AmountsForAnswer AnswerAmountsFor(std::string_view typeText, std::string_view fe
         answer.note = "法院收费中请输入数字！";
         return answer;
     }
+    const NumberReading number = ReadNumber(feeText);
+    if (number.overflow) {  // beyond a double: no fee to write, nor to search for
+        answer.note = std::string(kCalcErrorTitle) + "：" +
+                      std::string(CalcFailure(FailureKind::Overflow).description());
+        return answer;
+    }
     // A negative fee or one with a digit below the fen lies between two whole fen: no amount
     // gives it, and the search still finds the fees on either side.
     const bool whole = fee.wholeFen && !fee.negative;
-    answer.fee = whole ? FenText(fee.fen) : FeeEcho(ReadNumber(feeText).value);
+    answer.fee = whole ? FenText(fee.fen) : FeeEcho(number.value);
     answer.result = *FindAmountsForFee(typeText, fee.negative ? 0 : fee.fen, whole);
     return answer;
 }

@@ -87,6 +87,9 @@ TEST(CourtfeeAmountFor, EchoesTheFeeAskedAboutAsAFee) {
             json::parse(Courtfee({"--amount-for", "--json", "1、财产案件", typed}).out)["fee"],
             echoed);
     }
+    const CommandRun overflow = Courtfee({"--amount-for", "1、财产案件", "1e400"});
+    EXPECT_EQ(overflow.status, kExitFailed);
+    EXPECT_EQ(overflow.err, "计算错误：溢出\n");
 }
 
 TEST(CourtfeeSplit, SharesAndRefusals) {
