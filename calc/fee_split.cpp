@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "calc/basis.h"
 #include "calc/catalogue.h"
 #include "calc/price.h"
 #include "runtime/calc_failure.h"
@@ -51,6 +52,12 @@ FeeSplit SplitFee(std::string_view awardedText, std::string_view typeText,
     }
     if (catalogue::RuleOfType(typeText).rule == FeeRule::NoRule) {
         split.note = "“" + std::string(typeText) + "”不是收费目录中的案件类型";
+        return split;
+    }
+    if (LegalBasisOf(typeText).kind != FeeKind::AcceptanceFee) {
+        split.note = "“" + std::string(typeText) +
+                     "”收取的是申请费（第十四条）；按判决支持比例分担只适用于案件受理费";
+        split.fee.clear();
         return split;
     }
     const NumberReading claimed = ReadNumber(split.amountText);

@@ -21,7 +21,8 @@ struct FeeSplit {
 };
 
 // Refuses, with a note: an amount or an awarded part that is not numeric, a claim of 0 or less,
-// an awarded part below 0 or above the claim, a type not in the catalogue, a failed calculation.
+// an awarded part below 0 or above the claim, a type not in the catalogue, a failed calculation,
+// and an application fee (Article 14), which is not the acceptance fee the split is about.
 FeeSplit SplitFee(std::string_view awardedText, std::string_view typeText,
                   std::string_view amountText);
 

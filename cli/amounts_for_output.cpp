@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "cli/amounts_for_output.h"
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include "calc/catalogue.h"
+#include "calc/price.h"
 #include "cli/type_suggestions.h"
+#include "runtime/calc_failure.h"
+#include "runtime/decimal15.h"
 #include "runtime/fen_text.h"
+#include "runtime/numeric_text.h"
 
 namespace zq::cli {
 namespace {
@@ -14,6 +19,27 @@ using nlohmann::json;
 
 json FenOrNull(const std::optional<std::uint64_t>& fen) {
     return fen ? json(FenText(*fen)) : json(nullptr);
+}
+
+// The fee asked about, written as a fee whatever way it was typed: plain digits and at least two
+// decimals ("-1" -> "-1.00", "1e20" -> "100000000000000000000.00"); a digit below the fen stays
+// ("51.005"), for rounding it away would name a fee that some amount may well give.
+std::string FeeEcho(double value) {
+    const Decimal15 d = Decimal15::From(value);
+    std::string whole =
+        d.pointPos > 0 ? d.digits.substr(0, static_cast<std::size_t>(d.pointPos)) : std::string();
+    if (d.pointPos > static_cast<int>(d.digits.size())) {
+        whole.append(static_cast<std::size_t>(d.pointPos) - d.digits.size(), '0');
+    }
+    std::string fraction =
+        d.pointPos < 0 ? std::string(static_cast<std::size_t>(-d.pointPos), '0') : std::string();
+    if (d.pointPos < static_cast<int>(d.digits.size())) {
+        fraction += d.digits.substr(static_cast<std::size_t>(std::max(d.pointPos, 0)));
+    }
+    if (fraction.size() < 2) {
+        fraction.append(2 - fraction.size(), '0');
+    }
+    return (d.negative ? "-" : "") + (whole.empty() ? std::string("0") : whole) + "." + fraction;
 }
 
 }  // namespace
@@ -29,12 +55,16 @@ AmountsForAnswer AnswerAmountsFor(std::string_view typeText, std::string_view fe
         answer.note = "法院收费中请输入数字！";
         return answer;
     }
+    const NumberReading number = ReadNumber(feeText);
+    if (number.overflow) {  // beyond a double: no fee to write, nor to search for
+        answer.note = std::string(kCalcErrorTitle) + "：" +
+                      std::string(CalcFailure(FailureKind::Overflow).description());
+        return answer;
+    }
     // A negative fee or one with a digit below the fen lies between two whole fen: no amount
     // gives it, and the search still finds the fees on either side.
     const bool whole = fee.wholeFen && !fee.negative;
-    if (whole) {
-        answer.fee = FenText(fee.fen);
-    }
+    answer.fee = whole ? FenText(fee.fen) : FeeEcho(number.value);
     answer.result = *FindAmountsForFee(typeText, fee.negative ? 0 : fee.fen, whole);
     return answer;
 }

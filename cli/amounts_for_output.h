@@ -12,7 +12,7 @@ namespace zq::cli {
 // `courtfee --amount-for TYPE FEE`: the fee read like an amount, and the amounts that give it.
 struct AmountsForAnswer {
     std::string type;
-    std::string fee;       // "13800.00"; as typed when it is not a whole number of fen
+    std::string fee;       // "13800.00", "-1.00", "51.005": written as a fee, two decimals or more
     AmountsForFee result;  // empty ranges when no amount gives the fee
     std::string note;  // why there is no answer (a fee not numeric, a type not in the catalogue)
     bool ok() const { return note.empty(); }

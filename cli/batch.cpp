@@ -85,12 +85,15 @@ class LineAnswerer {
     bool allOk_ = true;
 };
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 }  // namespace
 
 bool RunBatch(std::FILE* in, std::FILE* out, BatchFormat format) {
     LineAnswerer answerer(out, format);
     std::string pending;
     std::size_t scanned = 0;  // the start of pending is known to hold no line feed
+    bool first = true;
     for (;;) {
         const std::size_t kept = pending.size();
         pending.resize(kept + kChunk);
@@ -99,6 +102,12 @@ bool RunBatch(std::FILE* in, std::FILE* out, BatchFormat format) {
         if (got == 0) {
             break;
         }
+        // Excel and Notepad begin a UTF-8 file with a byte-order mark; it is not part of a type.
+        // fread fills the whole first chunk unless the input ends, so a mark is never cut.
+        if (first && std::string_view(pending).starts_with(kByteOrderMark)) {
+            pending.erase(0, kByteOrderMark.size());
+        }
+        first = false;
         std::size_t start = 0;
         std::size_t end = pending.find('\n', scanned);
         while (end != std::string::npos) {

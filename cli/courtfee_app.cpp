@@ -72,7 +72,7 @@ void WriteLine(std::FILE* stream, std::string_view text) {
 int UsageError(std::FILE* err, std::string_view problem) {
     Write(err, "courtfee: ");
     WriteLine(err, problem);
-    Write(err, kUsage);
+    WriteLine(err, "用法见 courtfee --help / see courtfee --help for the usage");
     return kExitUsage;
 }
 
@@ -149,9 +149,17 @@ int Fail(std::FILE* err, std::string_view note) {
     return kExitFailed;
 }
 
-std::string WithCapitals(const std::string& fee) {
+// Bills are not written in capitals from 1 万亿 yuan up; the fee still stands, and stderr says why
+// its capitals are missing so that stdout keeps the fee alone.
+std::string WithCapitals(const std::string& fee, std::FILE* err) {
     const auto capitals = FeeCapitals(fee);
-    return capitals ? fee + "（人民币" + *capitals + "）" : fee;
+    if (!capitals) {
+        WriteLine(err,
+                  "courtfee: 1万亿元及以上的金额不写大写 / no capitals for amounts of 1 万亿 "
+                  "yuan or more");
+        return fee;
+    }
+    return fee + "（人民币" + *capitals + "）";
 }
 
 int AmountsFor(const Options& options, std::FILE* out, std::FILE* err) {
@@ -192,21 +200,24 @@ int PriceOneCase(const Options& options, std::FILE* out, std::FILE* err) {
         if (options.json) {
             WriteLine(out, HalvingJson(type, halving));
         } else if (halving.halved()) {
-            WriteLine(out, halving.halvedFee + "（全额 " + halving.outcome.feeText + "，依" +
-                               halving.articles + "减半交纳）");
+            WriteLine(out, HalvedLine(halving));
         }
         return halving.halved() ? kExitOk : Fail(err, HalvingNote(type, halving));
     }
     if (options.explain) {
         const FeeBreakdown breakdown = ExplainFee(type, amount);
-        Write(out, options.json ? ExplanationJson(breakdown) + "\n" : RenderExplanation(breakdown));
+        if (options.json) {
+            WriteLine(out, ExplanationJson(breakdown));
+        } else if (breakdown.priced()) {
+            Write(out, RenderExplanation(breakdown));
+        }
         return breakdown.priced() ? kExitOk : Fail(err, NoteOf(type, breakdown.outcome));
     }
     const CaseAnswer answer = AnswerCase(type, amount);
     if (options.json) {
         WriteLine(out, CaseJson(type, answer));
     } else if (answer.ok()) {
-        WriteLine(out, options.capitals ? WithCapitals(answer.feeText) : answer.feeText);
+        WriteLine(out, options.capitals ? WithCapitals(answer.feeText, err) : answer.feeText);
     }
     return answer.ok() ? kExitOk : Fail(err, answer.note);
 }

@@ -7,11 +7,12 @@
 namespace zq::cli {
 
 std::string RenderExplanation(const FeeBreakdown& ex) {
+    // Without a fee there is nothing to explain, and a refused amount is no amount to echo.
+    if (!ex.priced()) {
+        return NoteOf(ex.type, ex.outcome) + "\n";
+    }
     std::string out = "案件类型：" + ex.type + "\n";
     out += "标的金额：" + ex.outcome.amountText + " 元\n";
-    if (!ex.priced()) {
-        return out + NoteOf(ex.type, ex.outcome) + "\n";
-    }
     out += "依据：《诉讼费用交纳办法》" + std::string(ex.basis.article) +
            (ex.basis.kind == FeeKind::AcceptanceFee ? "（案件受理费）\n" : "（申请费）\n");
     out += "规则：" + ex.ruleWords + "\n";

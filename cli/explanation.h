@@ -7,8 +7,8 @@
 
 namespace zq::cli {
 
-// The breakdown as text, one step a line, ending with the fee line; for a case without a fee, the
-// type, the amount and the note.
+// The breakdown as text, one step a line, ending with the fee line; for a case without a fee,
+// only the note that says why.
 std::string RenderExplanation(const FeeBreakdown& breakdown);
 
 }  // namespace zq::cli

@@ -33,6 +33,11 @@ std::optional<std::vector<HalvingReason>> ParseHalvingReasons(std::string_view t
     return reasons.empty() ? std::nullopt : std::optional(reasons);
 }
 
+std::string HalvedLine(const HalvedFee& halving) {
+    return halving.halvedFee + "（全额 " + halving.outcome.feeText + "，依" + halving.articles +
+           "减半交纳）";
+}
+
 std::string HalvingNote(std::string_view type, const HalvedFee& halving) {
     return halving.refusal.empty() ? NoteOf(type, halving.outcome) : halving.refusal;
 }

@@ -145,11 +145,8 @@ ToolResult Halve(Arguments& args) {
         return {"未知的减半事由 / unknown halving reason: " + words, nullptr, true};
     }
     const HalvedFee halving = HalveFee(*reasons, type, amount);
-    const std::string text = halving.halved() ? WithCapitals(halving.halvedFee) + "，全额 " +
-                                                    halving.outcome.feeText + "，依" +
-                                                    halving.articles + "减半交纳"
-                                              : HalvingNote(type, halving);
-    return Answer(text, HalvingJson(type, halving), !halving.halved());
+    return Answer(halving.halved() ? HalvedLine(halving) : HalvingNote(type, halving),
+                  HalvingJson(type, halving), !halving.halved());
 }
 
 ToolResult AmountFor(Arguments& args) {

@@ -124,7 +124,7 @@ Fen Fen::ScaledHalfUp(std::uint64_t numerator, std::uint64_t denominator, int ex
 std::string Fen::ShownText() const {
     const std::string text = Text();
     const std::size_t point = text.size() - 3;
-    std::string shown = text.compare(0, point, "0") == 0 ? std::string() : text.substr(0, point);
+    const std::string shown = text.substr(0, point);
     std::string fraction = text.substr(point + 1);
     while (!fraction.empty() && fraction.back() == '0') {
         fraction.pop_back();

@@ -29,7 +29,8 @@ class Fen {
     // up. numerator and denominator are below 10^15, the denominator not 0.
     Fen ScaledHalfUp(std::uint64_t numerator, std::uint64_t denominator, int exponent) const;
 
-    // As the window writes a fee: "50.00", "30.5", ".5", ".00".
+    // As the window writes a fee, two decimals or one when the second is 0 ("50.00", "30.5"),
+    // but with the 0 before the point that a share under a yuan needs: "0.5", "0.05", "0.00".
     std::string ShownText() const;
 
     friend bool operator==(const Fen&, const Fen&) = default;

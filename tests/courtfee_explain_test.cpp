@@ -40,8 +40,7 @@ TEST(ExplanationText, SaysWhereTheFigureIsAChoiceBesideTheMeasures) {
 }
 
 TEST(ExplanationText, ANoteTakesThePlaceOfTheSteps) {
-    EXPECT_EQ(RenderExplanation(ExplainFee("1、财产案件", "abc")),
-              "案件类型：1、财产案件\n标的金额：abc 元\n标的中请输入数字！\n");
+    EXPECT_EQ(RenderExplanation(ExplainFee("1、财产案件", "abc")), "标的中请输入数字！\n");
     const std::string unknown = RenderExplanation(ExplainFee("无此类型", "5"));
     EXPECT_NE(unknown.find("未知的案件类型“无此类型”"), std::string::npos) << unknown;
     EXPECT_EQ(unknown.find("法院收费"), std::string::npos);

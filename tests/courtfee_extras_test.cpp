@@ -3,6 +3,8 @@
 
 #include <nlohmann/json.hpp>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "tests/courtfee_run.h"
 
@@ -23,7 +25,12 @@ TEST(CourtfeeCapitals, PlainAndEveryJsonAnswer) {
     const CommandRun huge = Courtfee({"--json", "1、财产案件", "1e15"});
     EXPECT_EQ(huge.status, kExitOk);
     EXPECT_EQ(json::parse(huge.out)["fee_capitals"], nullptr);
-    EXPECT_EQ(Courtfee({"--capitals", "1、财产案件", "1e15"}).out, "5000000041800.00\n");
+    const CommandRun noCapitals = Courtfee({"--capitals", "1、财产案件", "1e15"});
+    EXPECT_EQ(noCapitals.status, kExitOk);
+    EXPECT_EQ(noCapitals.out, "5000000041800.00\n");
+    EXPECT_NE(noCapitals.err.find("1万亿元及以上的金额不写大写"), std::string::npos)
+        << noCapitals.err;
+    EXPECT_EQ(Courtfee({"--capitals", "1、财产案件", "1000000"}).err, "");
     const json explained = json::parse(Courtfee({"--explain", "--json", "1、离婚案件", "0"}).out);
     EXPECT_EQ(explained["fee_capitals"], "叁佰元整");
     const json halved =
@@ -64,6 +71,27 @@ TEST(CourtfeeAmountFor, NoAmountOrNoAnswer) {
     EXPECT_EQ(Courtfee({"--amount-for", "1、财产案件"}).status, kExitUsage);
 }
 
+// However the fee was typed, the sentence names it as a fee is written.
+TEST(CourtfeeAmountFor, EchoesTheFeeAskedAboutAsAFee) {
+    for (const auto& [typed, echoed] :
+         std::vector<std::pair<std::string, std::string>>{{"49", "49.00"},
+                                                          {"-1", "-1.00"},
+                                                          {"1e20", "100000000000000000000.00"},
+                                                          {"0.5e-1", "0.05"},
+                                                          {"51.005", "51.005"}}) {
+        const CommandRun run = Courtfee({"--amount-for", "1、财产案件", typed});
+        EXPECT_EQ(run.status, kExitFailed) << typed;
+        EXPECT_EQ(run.err.rfind("没有标的金额得出法院收费 " + echoed + " 元（1、财产案件）", 0), 0U)
+            << run.err;
+        EXPECT_EQ(
+            json::parse(Courtfee({"--amount-for", "--json", "1、财产案件", typed}).out)["fee"],
+            echoed);
+    }
+    const CommandRun overflow = Courtfee({"--amount-for", "1、财产案件", "1e400"});
+    EXPECT_EQ(overflow.status, kExitFailed);
+    EXPECT_EQ(overflow.err, "计算错误：溢出\n");
+}
+
 TEST(CourtfeeSplit, SharesAndRefusals) {
     CommandRun run = Courtfee({"--split", "333333.33", "1、财产案件", "1000000"});
     EXPECT_EQ(run.status, kExitOk);
@@ -78,6 +106,25 @@ TEST(CourtfeeSplit, SharesAndRefusals) {
     EXPECT_EQ(split["plaintiff_share"], "25.01");
     EXPECT_EQ(split["defendant_share"], "25.02");
     EXPECT_EQ(split["defendant_share_capitals"], "贰拾伍元零贰分");
+
+    // A share under a yuan keeps its 0 before the point.
+    run = Courtfee({"--split", "0", "1、财产案件", "1000000"});
+    EXPECT_NE(run.out.find("\n被告负担：0.00（人民币零元整）\n"), std::string::npos) << run.out;
+    EXPECT_EQ(
+        json::parse(
+            Courtfee({"--split", "1", "--json", "1、财产案件", "1000"}).out)["defendant_share"],
+        "0.05");
+
+    // An application fee is no acceptance fee to split, as it is none to halve.
+    run = Courtfee({"--split", "1", "1、执行案件", "10001"});
+    EXPECT_EQ(run.status, kExitFailed);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err,
+              "“1、执行案件”收取的是申请费（第十四条）；按判决支持比例分担只适用于案件受理费\n");
+    const json refused =
+        json::parse(Courtfee({"--split", "1", "--json", "2、破产案件", "10001"}).out);
+    EXPECT_EQ(refused["fee"], nullptr);
+    EXPECT_NE(refused["message"].get<std::string>().find("申请费"), std::string::npos);
 
     // The refusals themselves are the core's; the command reports them as failures.
     run = Courtfee({"--split", "101", "1、财产案件", "100"});

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/courtfee_app.h"
@@ -53,6 +54,19 @@ TEST(CourtfeeUsage, OptionsAndMistakes) {
     EXPECT_EQ(Courtfee({"--batch", "x"}).status, kExitUsage);
 }
 
+// A mistake gets its one line and a pointer to --help, not the whole usage.
+TEST(CourtfeeUsage, MistakesSayWhatAndWhereToLook) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {}, {"--halve", "foo", "1、财产案件", "1"}, {"--frobnicate"}, {"--split"}}) {
+        const CommandRun run = Courtfee(args);
+        EXPECT_EQ(run.status, kExitUsage);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 2) << run.err;
+        EXPECT_EQ(run.err.rfind("courtfee: ", 0), 0U) << run.err;
+        EXPECT_TRUE(run.err.ends_with("courtfee --help for the usage\n")) << run.err;
+    }
+}
+
 TEST(CourtfeeList, EveryTypeUnderItsKindWithItsRuleInWords) {
     const CommandRun run = Courtfee({"--list"});
     EXPECT_EQ(run.status, kExitOk);
@@ -99,6 +113,17 @@ TEST(CourtfeeBatch, ExitsZeroWhenEveryLineSucceeds) {
     EXPECT_EQ(Courtfee({"--batch"}, "").out, "");
 }
 
+// Excel and Notepad start a UTF-8 file with a byte-order mark; only there is it skipped.
+TEST(CourtfeeBatch, SkipsAByteOrderMarkAtTheStart) {
+    const std::string mark = "\xEF\xBB\xBF";
+    const CommandRun run =
+        Courtfee({"--batch"}, mark + "1、财产案件\t10000\n" + mark + "1、财产案件\t10000\n");
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1), "1、财产案件\t10000\t50.00\t\n");
+    EXPECT_NE(run.out.find("\n" + mark + "1、财产案件\t10000\t\t未知的案件类型"), std::string::npos)
+        << run.out;
+    EXPECT_EQ(Courtfee({"--batch"}, mark).out, "");
+}
+
 TEST(CourtfeeBatch, SurvivesNulBytesLongLinesAndInvalidUtf8) {
     std::string input = "1、财产案件\t1";
     input.push_back('\0');
@@ -123,6 +148,19 @@ TEST(CourtfeeModes, ExplainHalveAndJsonReportThroughTheirExitStatus) {
     EXPECT_EQ(explained.status, kExitOk);
     EXPECT_TRUE(explained.out.ends_with("法院收费：50.03\n大写：人民币伍拾元零叁分\n"))
         << explained.out;
+
+    // Without a fee there is nothing to explain: the note alone, once, on stderr.
+    for (const auto& [amount, note] : std::vector<std::pair<std::string, std::string>>{
+             {"abc", "标的中请输入数字！\n"}, {"1e400", "计算错误：溢出\n"}}) {
+        const CommandRun failed = Courtfee({"--explain", "1、财产案件", amount});
+        EXPECT_EQ(failed.status, kExitFailed);
+        EXPECT_EQ(failed.out, "");
+        EXPECT_EQ(failed.err, note);
+    }
+    const CommandRun unknownType = Courtfee({"--explain", "财产案件", "1"});
+    EXPECT_EQ(unknownType.status, kExitFailed);
+    EXPECT_EQ(unknownType.out, "");
+    EXPECT_EQ(unknownType.err, Courtfee({"财产案件", "1"}).err);
 
     const CommandRun halved = Courtfee({"--halve", "调解", "1、财产案件", "10001"});
     EXPECT_EQ(halved.status, kExitOk);

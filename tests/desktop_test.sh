@@ -148,6 +148,26 @@ done
 click 300 368
 rules=$(window '^收费细则$')
 check "fee-rules window centred with its title bar" centred "$rules"
+check "a screen reader hears 诉讼费用交纳办法" grep -q "	诉讼费用交纳办法	" <<<"$(reader)"
+
+# What the windows ask of the window manager: both fixed, so neither can be maximised; the rules
+# ask for the close function alone (Motif functions: 0x8 minimise, 0x10 maximise, 0x20 close). Openbox draws its
+# buttons whatever a window asks and keeps minimise allowed, so the press must bring it back.
+for id in "$main" "$rules"; do
+  check "$(xdotool getwindowname "$id") cannot be maximised" \
+    bash -c "! xprop -id $id _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE"
+done
+read -r mwm_flags mwm_functions _ < <(xprop -id "$rules" _MOTIF_WM_HINTS | sed 's/.*= //; s/,//g')
+check "fee-rules window asks for close only (Motif functions $mwm_functions)" \
+  test $((mwm_flags & 1 && mwm_functions & 0x20 && !(mwm_functions & 0x18))) -eq 1
+hidden() { xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN; }
+xdotool windowminimize "$rules"
+for _ in $(seq 50); do hidden "$rules" && break; sleep 0.1; done
+check "fee-rules window minimised" hidden "$rules"
+click 300 368
+for _ in $(seq 50); do hidden "$rules" || break; sleep 0.1; done
+check "收费细则 brings the minimised rules back" bash -c "! xprop -id $rules _NET_WM_STATE | grep -q HIDDEN"
+check "and in front" test "$(xdotool getactivewindow)" = "$rules"
 kill "${pids[-1]}"
 wait "${pids[-1]}" 2>/dev/null || true
 for _ in $(seq 50); do xdotool search --name '^ZorvikQuillet v2.0$' >/dev/null || break; sleep 0.1; done

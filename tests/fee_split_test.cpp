@@ -4,6 +4,7 @@
 #include <random>
 #include <string>
 
+#include "calc/basis.h"
 #include "calc/catalogue.h"
 #include "calc/departures.h"
 #include "calc/explain.h"
@@ -15,11 +16,20 @@ namespace {
 
 std::uint64_t Fen(const std::string& shown) { return FenOfShownFee(shown).value(); }
 
-TEST(FeeSplit, SharesAddUpToTheFeeForEveryType) {
+// Acceptance fees split so that the shares add up; application fees (Article 14) are refused.
+TEST(FeeSplit, SharesAddUpToTheFeeForEveryAcceptanceFeeType) {
     std::mt19937_64 random(29);
     std::uniform_int_distribution<std::uint64_t> claimFen(1, 5'000'000'000);
     for (const catalogue::CaseKind& kind : catalogue::AllKinds()) {
         for (const catalogue::CaseType& type : kind.types) {
+            if (LegalBasisOf(type.text).kind != FeeKind::AcceptanceFee) {
+                const FeeSplit refused = SplitFee("1", type.text, "100");
+                EXPECT_EQ(refused.note, "“" + std::string(type.text) +
+                                            "”收取的是申请费（第十四条）；按判决支持比例分担只适用"
+                                            "于案件受理费");
+                EXPECT_EQ(refused.fee + refused.plaintiffShare + refused.defendantShare, "");
+                continue;
+            }
             for (int i = 0; i < 40; ++i) {
                 const std::uint64_t claimed = claimFen(random);
                 const std::uint64_t awarded =
@@ -62,11 +72,12 @@ INSTANTIATE_TEST_SUITE_P(
         // 50.03 x 1/2 = 25.015: the half fen goes to the defendant.
         SplitCase{"half_fen_away_from_zero", "5000.5", "1、财产案件", "10001", "50.03", "25.01",
                   "25.02"},
-        SplitCase{"all_awarded", "10001", "1、财产案件", "10001", "50.03", ".00", "50.03"},
-        SplitCase{"nothing_awarded", "0", "1、财产案件", "10001", "50.03", "50.03", ".00"},
-        SplitCase{"share_under_one_yuan", "100", "1、财产案件", "10000", "50.00", "49.5", ".5"},
+        SplitCase{"all_awarded", "10001", "1、财产案件", "10001", "50.03", "0.00", "50.03"},
+        SplitCase{"nothing_awarded", "0", "1、财产案件", "10001", "50.03", "50.03", "0.00"},
+        SplitCase{"share_under_one_yuan", "100", "1、财产案件", "10000", "50.00", "49.5", "0.5"},
+        SplitCase{"share_in_fen", "1", "1、财产案件", "1000", "50.00", "49.95", "0.05"},
         // 13800 x 0.01 / 1000000 = 0.000138 yuan: below half a fen.
-        SplitCase{"tiny_award", "0.01", "1、财产案件", "1000000", "13800.00", "13800.00", ".00"},
+        SplitCase{"tiny_award", "0.01", "1、财产案件", "1000000", "13800.00", "13800.00", "0.00"},
         SplitCase{"grouped_fullwidth", "５００,０００", "1、财产案件", "１,０００,０００",
                   "13800.00", "6900.00", "6900.00"},
         SplitCase{"flat_fee", "1", "4、商标、专利、海事行政案件", "3", "100.00", "66.67", "33.33"},

@@ -23,6 +23,9 @@ class FeeTooltipTest : public QObject {
   private slots:
     void stepsThenTheFeeAndItsCapitals() {
         const QString text = Plain(zq::ui::FeeTooltip("1、支付令、公示催告案件", "10001"));
+        QVERIFY2(text.startsWith(QStringLiteral("案件类型：1、支付令、公示催告案件\n"
+                                                "标的金额：10001 元\n依据：")),
+                 qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("依据：《诉讼费用交纳办法》第十四条第（三）项")),
                  qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("超过1万元至10万元的部分：1 × 2.5% = 0.03")));
@@ -36,7 +39,8 @@ class FeeTooltipTest : public QObject {
         QCOMPARE(zq::ui::FeeTooltip("", "100"), QString());
     }
 
-    // The window sets it on every press of 计算, and clears it when the press brings no fee.
+    // The window sets it on every press of 计算, and clears it when the press brings no fee or
+    // when the fee is typed over.
     void setByTheCalculateButton() {
         zq::test::RecordingMessageBox messages;
         zq::test::RecordingLinkOpener opener;
@@ -44,6 +48,13 @@ class FeeTooltipTest : public QObject {
         form.txtBd()->setText(QStringLiteral("10000"));
         QTest::mouseClick(form.Command1(), Qt::LeftButton);
         QVERIFY(Plain(form.txtFysf()->toolTip()).endsWith(QStringLiteral("大写：人民币伍拾元整")));
+        // It names the case it explains; an empty amount as the calculation read it.
+        form.txtBd()->clear();
+        QTest::mouseClick(form.Command1(), Qt::LeftButton);
+        QVERIFY(Plain(form.txtFysf()->toolTip())
+                    .startsWith(QStringLiteral("案件类型：1、财产案件\n标的金额：0 元\n")));
+        QTest::keyClicks(form.txtFysf(), QStringLiteral("9"));
+        QCOMPARE(form.txtFysf()->toolTip(), QString());
         form.txtBd()->setText(QStringLiteral("abc"));
         QTest::mouseClick(form.Command1(), Qt::LeftButton);
         QCOMPARE(form.txtFysf()->toolTip(), QString());

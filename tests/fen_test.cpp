@@ -57,8 +57,10 @@ TEST(Fen, ScalesToTheFenWithHalvesUp) {
 TEST(Fen, WritesFeesAsTheWindowDoes) {
     EXPECT_EQ(F("50.00").ShownText(), "50.00");
     EXPECT_EQ(F("30.50").ShownText(), "30.5");
-    EXPECT_EQ(F("0.50").ShownText(), ".5");
-    EXPECT_EQ(F("0.00").ShownText(), ".00");
+    // Under a yuan the 0 before the point stays: a share reads "0.05", never ".05".
+    EXPECT_EQ(F("0.50").ShownText(), "0.5");
+    EXPECT_EQ(F("0.05").ShownText(), "0.05");
+    EXPECT_EQ(F("0.00").ShownText(), "0.00");
 }
 
 }  // namespace

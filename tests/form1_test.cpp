@@ -337,6 +337,15 @@ class Form1Test : public QObject {
         QCOMPARE(form_->feeRulesWindow(), first);
         QCOMPARE(OpenFeeRulesWindows(), 1);
         QCOMPARE(first->Text1()->verticalScrollBar()->value(), scrolled);
+
+        // A minimised rules window comes back with the press, as it was.
+        first->showMinimized();
+        QTRY_VERIFY(first->isMinimized());
+        QTest::mouseClick(form_->Command3(), Qt::LeftButton);
+        QTRY_VERIFY(!first->isMinimized());
+        QVERIFY(first->isVisible());
+        QCOMPARE(form_->feeRulesWindow(), first);
+        QCOMPARE(first->Text1()->verticalScrollBar()->value(), scrolled);
     }
 
     void whatIsTypedInTheRulesIsGoneAfterClosing() {

@@ -76,6 +76,9 @@ TEST(McpSession, HandshakeToolsAndResults) {
                  Call(8, "halve_court_fee",
                       R"({"reasons":["调解","简易程序"],"type":"1、财产案件","amount":"10001"})"));
     EXPECT_EQ(answer["result"]["structuredContent"]["halved_fee"], "25.02");
+    // The text is the command's own line.
+    EXPECT_EQ(answer["result"]["content"][0]["text"],
+              "25.02（全额 50.03，依第十五条、第十六条减半交纳）");
     answer = Ask(server, Call(9, "list_case_types", "{}"));
     EXPECT_EQ(answer["result"]["structuredContent"]["classes"].size(), 2U);
 }
@@ -90,7 +93,8 @@ TEST(McpSession, RefusalsAreToolErrors) {
              {"halve_court_fee", R"({"reasons":["调解"],"type":"1、执行案件","amount":"1"})"},
              {"halve_court_fee", R"({"reasons":["打折"],"type":"1、财产案件"})"},
              {"amount_for_fee", R"({"type":"1、财产案件","fee":"49"})"},
-             {"split_court_fee", R"({"awarded":"2","type":"1、财产案件","amount":"1"})"}}) {
+             {"split_court_fee", R"({"awarded":"2","type":"1、财产案件","amount":"1"})"},
+             {"split_court_fee", R"({"awarded":"1","type":"1、执行案件","amount":"10001"})"}}) {
         const json answer = Ask(server, Call(1, tool, arguments));
         EXPECT_EQ(answer["result"].value("isError", false), tool != "amount_for_fee") << arguments;
         EXPECT_FALSE(answer["result"]["content"][0]["text"].get<std::string>().empty());

@@ -291,10 +291,13 @@ class WindowUseTest : public QObject {
     }
 
     void screenReadersHearTheLabels() {
-        const std::map<QWidget*, QString> names{{form_->List1(), QStringLiteral("案件种类")},
-                                                {form_->List2(), QStringLiteral("案件类型")},
-                                                {form_->txtBd(), QStringLiteral("案件标的")},
-                                                {form_->txtFysf(), QStringLiteral("法院收费")}};
+        QTest::mouseClick(form_->Command3(), Qt::LeftButton);
+        const std::map<QWidget*, QString> names{
+            {form_->feeRulesWindow()->Text1(), QStringLiteral("诉讼费用交纳办法")},
+            {form_->List1(), QStringLiteral("案件种类")},
+            {form_->List2(), QStringLiteral("案件类型")},
+            {form_->txtBd(), QStringLiteral("案件标的")},
+            {form_->txtFysf(), QStringLiteral("法院收费")}};
         for (const auto& [widget, name] : names) {
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
             QVERIFY(accessible != nullptr);

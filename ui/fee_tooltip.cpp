@@ -33,6 +33,10 @@ QString FeeTooltip(std::string_view typeText, std::string_view amountText) {
         return {};
     }
     QStringList lines;
+    // The case first: the list may since have moved to another type, and the fee field still
+    // shows this case's fee until 计算 is pressed again.
+    lines << Line("案件类型：" + ex.type);
+    lines << Line("标的金额：" + ex.outcome.amountText + " 元");
     lines << Line("依据：《诉讼费用交纳办法》" + std::string(ex.basis.article) +
                   (ex.basis.kind == FeeKind::AcceptanceFee ? "（案件受理费）" : "（申请费）"));
     lines << Line("规则：" + ex.ruleWords);

@@ -178,6 +178,8 @@ void Form1::BuildControls() {
     connect(command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(command2_, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(command3_, &QPushButton::clicked, this, &Form1::Command3_Click);
+    // A fee typed over by hand is no longer the one the breakdown explains.
+    connect(txtFysf_, &QLineEdit::textEdited, this, [this] { txtFysf_->setToolTip(QString()); });
 }
 
 void Form1::showCentred() {
@@ -254,6 +256,8 @@ void Form1::Command3_Click() {
         form2_->setFont(font());
         CentreOnScreen(form2_);
     }
+    // show() alone leaves a minimised window minimised: the press brings it back as it was.
+    form2_->setWindowState(form2_->windowState() & ~Qt::WindowMinimized);
     form2_->show();
     form2_->raise();
     form2_->activateWindow();

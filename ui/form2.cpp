@@ -20,6 +20,8 @@ Form2::Form2(QWidget* parent)
     setFixedSize(kClientSize);
 
     text1_->setObjectName(QStringLiteral("Text1"));
+    // The box has no label: a screen reader names it after the text it holds.
+    text1_->setAccessibleName(QStringLiteral("诉讼费用交纳办法"));
     text1_->setGeometry(kText1Rect);
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
