@@ -19,6 +19,7 @@
 #include "calc/halve.h"
 #include "calc/price.h"
 #include "runtime/fen_text.h"
+#include "runtime/numeric_text.h"
 
 namespace {
 
@@ -165,7 +166,8 @@ val FeeCapitalsJs(const std::string& shownFee) { return TextOrNull(zq::FeeCapita
 // fen, or below zero) has no amounts, only the nearest fees that some amount gives.
 val AmountsForFeeJs(const std::string& typeText, const std::string& feeText) {
     const zq::FenReading fee = zq::ReadFen(feeText);
-    if (!fee.numeric || zq::catalogue::RuleOfType(typeText).rule == zq::FeeRule::NoRule) {
+    if (!fee.numeric || zq::ReadNumber(feeText).overflow ||
+        zq::catalogue::RuleOfType(typeText).rule == zq::FeeRule::NoRule) {
         return val::null();
     }
     const bool whole = fee.wholeFen && !fee.negative;

@@ -134,7 +134,7 @@ export interface CourtFeeCore {
    *  fee or one of 1 万亿 yuan or more. */
   feeCapitals(feeText: string): string | null;
   /** Which amounts give exactly this fee (read like an amount: "13800", "１３８００.00"); null for a
-   *  fee that is not a number or a type not in the catalogue. */
+   *  fee that is not a number or is beyond the range of a double, or a type not in the catalogue. */
   amountsForFee(typeText: string, feeText: string): AmountsForFee | null;
   /** The customary split under Article 29: the defendant bears fee × awarded ÷ claim, to the fen,
    *  the plaintiff the rest. The court decides; this is a reference. */

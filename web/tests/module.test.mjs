@@ -31,16 +31,20 @@ describe('amountsForFee', () => {
     it(`${type} ${fee}`, () => {
       const native = nativeJson('--amount-for', type, fee);
       const answer = core.amountsForFee(type, fee);
-      assert.deepEqual({ fee: answer.fee, amounts: answer.ranges, below: answer.nearestBelow, above: answer.nearestAbove },
-        { fee: native.fee, amounts: native.amounts, below: native.nearest_below, above: native.nearest_above });
+      assert.deepEqual({ amounts: answer.ranges, below: answer.nearestBelow, above: answer.nearestAbove },
+        { amounts: native.amounts, below: native.nearest_below, above: native.nearest_above });
+      // A fee to the fen within 64 bits of fen is written as a fee; any other stays as it was given.
+      assert.equal(answer.fee, /^\d{1,17}\.\d\d$/.test(native.fee) ? native.fee : fee);
     });
   }
   it('says when a fee lies beyond the largest amount searched', () => {
     assert.deepEqual([core.amountsForFee('1、财产案件', '1e20').beyondSearch, core.amountsForFee('1、财产案件', '13800').beyondSearch],
       [true, false]);
   });
-  it('answers null for a fee that is not a number or a type not in the catalogue', () => {
-    assert.deepEqual([core.amountsForFee('1、财产案件', '1万'), core.amountsForFee('无此类型', '50')], [null, null]);
+  it('answers null for a fee that is not a number or overflows, or a type not in the catalogue', () => {
+    assert.deepEqual([core.amountsForFee('1、财产案件', '1万'), core.amountsForFee('无此类型', '50'),
+      core.amountsForFee('1、财产案件', '1e400')], [null, null, null]);
+    assert.equal(nativeJson('--amount-for', '1、财产案件', '1e400').message, '计算错误：溢出');
   });
 });
 
