@@ -35,3 +35,13 @@ zq_install_missing() {
 }
 
 zq_install_missing "${ZQ_PACKAGES[@]}"
+
+# The web page's tools: Emscripten to build it; Node with npm and Chromium to test it. A command
+# already on PATH is kept (a Node from elsewhere, say), so apt-get is asked only for what is absent.
+zq_install_web_tools() {
+  local wanted=(emcc:emscripten node:nodejs "$@") missing=() pair
+  for pair in "${wanted[@]}"; do
+    command -v "${pair%%:*}" >/dev/null || missing+=("${pair#*:}")
+  done
+  [ ${#missing[@]} -eq 0 ] || zq_install_missing "${missing[@]}"
+}

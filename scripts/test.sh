@@ -51,3 +51,15 @@ step "build and test with address and undefined-behaviour sanitizers"
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan -j "$(nproc)"
+
+step "web page: WebAssembly build, parity with courtfee --batch, browser tests"
+zq_install_web_tools npm:npm chromium:chromium
+rm -rf build-web
+cmake --preset web >/dev/null
+cmake --build --preset web
+(
+  cd web
+  npm ci --no-audit --no-fund
+  node tests/parity.mjs --courtfee ../build/bin/courtfee
+  node --test tests/
+)

@@ -1,0 +1,16 @@
+# SPDX-License-Identifier: MIT
+# The version of the installed headers, read from fmt/core.h (FMT_VERSION 90100 is 9.1.0).
+file(STRINGS /usr/include/fmt/core.h zq_fmt_line REGEX "^#define FMT_VERSION [0-9]+")
+string(REGEX REPLACE "[^0-9]" "" zq_fmt_number "${zq_fmt_line}")
+math(EXPR zq_fmt_major "${zq_fmt_number} / 10000")
+math(EXPR zq_fmt_minor "${zq_fmt_number} / 100 % 100")
+math(EXPR zq_fmt_patch "${zq_fmt_number} % 100")
+set(PACKAGE_VERSION "${zq_fmt_major}.${zq_fmt_minor}.${zq_fmt_patch}")
+if(PACKAGE_VERSION VERSION_LESS PACKAGE_FIND_VERSION)
+  set(PACKAGE_VERSION_COMPATIBLE FALSE)
+else()
+  set(PACKAGE_VERSION_COMPATIBLE TRUE)
+  if(PACKAGE_VERSION VERSION_EQUAL PACKAGE_FIND_VERSION)
+    set(PACKAGE_VERSION_EXACT TRUE)
+  endif()
+endif()

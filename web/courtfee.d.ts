@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: MIT
+// The JavaScript interface of courtfee.mjs (and of the CourtFee global that courtfee.js defines).
+// Every text is the calculator's own, in Simplified Chinese; amounts and fees are texts, as the
+// window's fields hold them.
+
+/** A message the window shows in a modal box: the warning for an amount that is not a number
+ *  (title "提示", flags 48) or a failure while pricing (title "计算错误", flags 16). */
+export interface Message {
+  prompt: string;
+  title: string;
+  /** Message-box flags: 48 exclamation icon, 16 critical icon; an OK button either way. */
+  flags: number;
+}
+
+/** What the Calculate command leaves in the window. */
+export interface FeeOutcome {
+  /** The amount as the command leaves it: as typed, or "0" for an empty amount. */
+  amountText: string;
+  /** The fee as the window shows it ("50.00", "16.67", "30.5"); empty when there is none. */
+  feeText: string;
+  message: Message | null;
+}
+
+/** Where a type's fee stands in the Measures. */
+export interface LegalBasis {
+  /** "acceptance": 案件受理费 (Article 13); "application": 申请费 (Article 14). */
+  feeKind: 'acceptance' | 'application';
+  /** "第十三条第（一）项" */
+  article: string;
+  /** Where the Measures give a range for a fixed fee, its ends (the top is charged); else 0. */
+  rangeLow: number;
+  rangeHigh: number;
+}
+
+/** One band of a graduated scale. */
+export interface BandStep {
+  /** "超过1万元至10万元的部分" */
+  label: string;
+  /** The part of the amount inside the band, in yuan; "" for the first band's base fee. */
+  part: string;
+  /** "2.5%"; "" for the base fee. */
+  rate: string;
+  /** The band's fee, to the fen: "2250.00". */
+  amount: string;
+}
+
+/** The calculation step by step, as `courtfee --explain` writes it. */
+export interface FeeBreakdown {
+  type: string;
+  amountText: string;
+  feeText: string;
+  message: Message | null;
+  /** A fee was arrived at; only then are basis, bands and adjustments filled in. */
+  priced: boolean;
+  basis: LegalBasis;
+  /** The rule in words: "财产案件分段累计的三分之一". */
+  ruleWords: string;
+  bands: BandStep[];
+  /** What the bands add up to, to the fen; "" without bands. */
+  bandsTotal: string;
+  /** The steps after the bands (a third, a half and its cap, a cap), one line each. */
+  adjustments: string[];
+  /** Where the figure is a choice within or beside the Measures, one sentence each. */
+  notes: string[];
+  chargedAtTopOfRange: boolean;
+}
+
+/** A ground on which the Measures halve an acceptance fee. */
+export interface HalvingReason {
+  /** "调解", "撤诉", "简易程序", "反诉" */
+  chinese: string;
+  /** "mediation", "withdrawal", "summary", "counterclaim" */
+  ascii: string;
+  /** "第十五条", "第十六条" or "第十八条" */
+  article: string;
+}
+
+/** An acceptance fee halved once, however many grounds are combined. */
+export interface HalvedFee {
+  amountText: string;
+  /** The full fee, as computeFee gives it. */
+  feeText: string;
+  message: Message | null;
+  /** To the fen, an odd fen rounded up; "" when not halved. */
+  halvedFee: string;
+  /** "第十五条、第十六条" */
+  articles: string;
+  /** Why an application fee (Article 14) is not halved; "" otherwise. */
+  refusal: string;
+}
+
+/** The amounts in dispute, to the fen, that give a fee. */
+export interface AmountsForFee {
+  /** The fee asked about, to the fen ("13800.00"); as given when it is not a whole number of fen. */
+  fee: string;
+  /** Lowest first; max null when every larger amount gives the fee too. Empty when none does. */
+  ranges: { min: string; max: string | null }[];
+  /** When no amount gives the fee: the nearest fees that some amount gives, or null. */
+  nearestBelow: string | null;
+  nearestAbove: string | null;
+  /** The fee is above every fee up to 10^17 yuan, the largest amount searched. */
+  beyondSearch: boolean;
+}
+
+/** The acceptance fee split in proportion to the part of the claim the judgment supports. */
+export interface FeeSplit {
+  /** The claim as the calculation read it. */
+  amountText: string;
+  /** The fee and the two shares, as the window writes a fee; "" when refused. */
+  fee: string;
+  plaintiffShare: string;
+  defendantShare: string;
+  /** Why there is no split; "" on success. */
+  note: string;
+}
+
+export interface CourtFeeCore {
+  /** The Calculate command: prices typeText (a catalogue type, exactly as listed) for amountText. */
+  computeFee(typeText: string, amountText: string): FeeOutcome;
+  /** "诉讼类" for 0, "非诉讼类" for 1, "" otherwise. */
+  classText(classIndex: number): string;
+  /** The case kinds of a class, in the window's order; empty for an index other than 0 or 1. */
+  kindsOf(classIndex: number): string[];
+  /** The case types of a kind, in the window's order; empty for a text that is not a kind. */
+  typesOf(kindText: string): string[];
+  /** The calculation of computeFee, step by step. */
+  explainFee(typeText: string, amountText: string): FeeBreakdown;
+  /** The grounds halveFee accepts, in the order of the Measures. */
+  halvingReasons(): HalvingReason[];
+  /** Halves the fee on the given grounds (Chinese or ASCII words of halvingReasons());
+   *  a word that is not a ground throws a RangeError. */
+  halveFee(reasons: string[], typeText: string, amountText: string): HalvedFee;
+  /** The fee in Chinese capital numerals ("壹万叁仟捌佰元整"), without "人民币"; null for an empty
+   *  fee or one of 1 万亿 yuan or more. */
+  feeCapitals(feeText: string): string | null;
+  /** Which amounts give exactly this fee (read like an amount: "13800", "１３８００.00"); null for a
+   *  fee that is not a number or is beyond the range of a double, or a type not in the catalogue. */
+  amountsForFee(typeText: string, feeText: string): AmountsForFee | null;
+  /** The customary split under Article 29: the defendant bears fee × awarded ÷ claim, to the fen,
+   *  the plaintiff the rest. The court decides; this is a reference. */
+  splitFee(awardedText: string, typeText: string, amountText: string): FeeSplit;
+}
+
+/** Loads and starts the core (WebAssembly, embedded in courtfee.js). */
+declare function CourtFee(options?: object): Promise<CourtFeeCore>;
+export default CourtFee;
