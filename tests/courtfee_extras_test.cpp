@@ -16,8 +16,9 @@ using test_support::CommandRun;
 using test_support::Courtfee;
 
 TEST(CourtfeeCapitals, PlainAndEveryJsonAnswer) {
-    EXPECT_EQ(Courtfee({"--capitals", "1、财产案件", "1000000"}).out,
-              "13800.00（人民币壹万叁仟捌佰元整）\n");
+    const CommandRun plain = Courtfee({"--capitals", "1、财产案件", "1000000"});
+    EXPECT_EQ(plain.out, "13800.00（人民币壹万叁仟捌佰元整）\n");
+    EXPECT_EQ(plain.err, "");
     EXPECT_EQ(json::parse(Courtfee({"--json", "1、财产案件", "10001"}).out)["fee_capitals"],
               "伍拾元零叁分");
     EXPECT_EQ(json::parse(Courtfee({"--json", "1、财产案件", "abc"}).out)["fee_capitals"], nullptr);
@@ -30,7 +31,6 @@ TEST(CourtfeeCapitals, PlainAndEveryJsonAnswer) {
     EXPECT_EQ(noCapitals.out, "5000000041800.00\n");
     EXPECT_NE(noCapitals.err.find("1万亿元及以上的金额不写大写"), std::string::npos)
         << noCapitals.err;
-    EXPECT_EQ(Courtfee({"--capitals", "1、财产案件", "1000000"}).err, "");
     const json explained = json::parse(Courtfee({"--explain", "--json", "1、离婚案件", "0"}).out);
     EXPECT_EQ(explained["fee_capitals"], "叁佰元整");
     const json halved =
@@ -39,7 +39,6 @@ TEST(CourtfeeCapitals, PlainAndEveryJsonAnswer) {
     const CommandRun batch = Courtfee({"--batch", "--json"}, "1、财产案件\t10000\n无此类型\t1\n");
     EXPECT_NE(batch.out.find(R"("fee_capitals":"伍拾元整")"), std::string::npos);
     EXPECT_NE(batch.out.find(R"("fee_capitals":null)"), std::string::npos);
-    EXPECT_EQ(Courtfee({"--capitals", "--explain", "1、财产案件"}).status, kExitUsage);
 }
 
 TEST(CourtfeeAmountFor, RangesPlainAndJson) {
@@ -68,7 +67,6 @@ TEST(CourtfeeAmountFor, NoAmountOrNoAnswer) {
     EXPECT_EQ(answer["nearest_below"], "13800.00");
     EXPECT_EQ(answer["nearest_above"], "13800.01");
     EXPECT_EQ(Courtfee({"--amount-for", "1、财产案件", "abc"}).status, kExitFailed);
-    EXPECT_EQ(Courtfee({"--amount-for", "1、财产案件"}).status, kExitUsage);
 }
 
 // However the fee was typed, the sentence names it as a fee is written.
@@ -129,12 +127,9 @@ TEST(CourtfeeSplit, SharesAndRefusals) {
     // The refusals themselves are the core's; the command reports them as failures.
     run = Courtfee({"--split", "101", "1、财产案件", "100"});
     EXPECT_EQ(run.status, kExitFailed);
-    EXPECT_EQ(run.out, "");
-    EXPECT_FALSE(run.err.empty());
+    EXPECT_EQ(run.err, "判决支持的金额应在0至标的金额（100）之间\n");
     EXPECT_NE(Courtfee({"--split", "1", "财产案件", "5"}).err.find("“1、财产案件”"),
               std::string::npos);
-    EXPECT_EQ(Courtfee({"--split"}).status, kExitUsage);
-    EXPECT_EQ(Courtfee({"--split", "1", "1、财产案件"}).status, kExitUsage);
 }
 
 TEST(CourtfeeMcp, ServesStandardInput) {
@@ -142,7 +137,6 @@ TEST(CourtfeeMcp, ServesStandardInput) {
         Courtfee({"--mcp"}, "{\"jsonrpc\":\"2.0\",\"id\":1,\"method\":\"ping\"}\n");
     EXPECT_EQ(run.status, kExitOk);
     EXPECT_EQ(json::parse(run.out)["id"], 1);
-    EXPECT_EQ(Courtfee({"--mcp", "x"}).status, kExitUsage);
 }
 
 }  // namespace

@@ -97,8 +97,8 @@ TEST(FeeProperties, CapsHoldForEveryAmount) {
     EXPECT_EQ(Fee("2、破产案件", 1e15), 300000);
 }
 
-// The Measures state the property, preservation and enforcement scales as marginal rates on the
-// parts of the amount; the rules evaluate closed forms. Both must give the same fee to the fen.
+// The Measures state every graduated scale as marginal rates on the parts of the amount; the
+// rules evaluate closed forms. Both must give the same fee to the fen.
 double Marginal(double amount, double base, std::initializer_list<std::array<double, 3>> bands) {
     double fee = base;
     for (const auto& [lower, upper, rate] : bands) {
@@ -128,6 +128,11 @@ TEST(FeeProperties, ClosedFormsAgreeWithTheMarginalRatesOfTheMeasures) {
         EXPECT_NEAR(Fee("1、申请诉讼保全措施案件", amount),
                     std::min(5000.0, Marginal(amount, 30, {{1e3, 1e5, 0.01}, {1e5, kTop, 0.005}})),
                     0.011)
+            << amount;
+        EXPECT_NEAR(Fee("1、离婚案件", amount), Marginal(amount, 300, {{2e5, kTop, 0.005}}), 0.011)
+            << amount;
+        EXPECT_NEAR(Fee("3、侵害姓名权、名称权、肖像权、名誉权、荣誉权的案件", amount),
+                    Marginal(amount, 500, {{5e4, 1e5, 0.01}, {1e5, kTop, 0.005}}), 0.011)
             << amount;
         EXPECT_NEAR(
             Fee("1、执行案件", amount),

@@ -3,13 +3,14 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocument>
 #include <memory>
 
 #include "calc/catalogue.h"
 #include "tests/ui_fakes.h"
+#include "ui/fee_tooltip.h"
 #include "ui/form1.h"
 #include "ui/form1_layout.h"
-#include "ui/hand_cursor.h"
 
 using zq::Message;
 using zq::ui::Form1;
@@ -39,6 +40,13 @@ int OpenFeeRulesWindows() {
         count += qobject_cast<Form2*>(widget) != nullptr && widget->isVisible() ? 1 : 0;
     }
     return count;
+}
+
+// What a tooltip reads, without its markup.
+QString Plain(const QString& richText) {
+    QTextDocument document;
+    document.setHtml(richText);
+    return document.toPlainText();
 }
 
 void Select(QListWidget* list, const QString& text) {
@@ -137,41 +145,21 @@ class Form1Test : public QObject {
     }
 
     void calculateShowsTheFee_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("amount");
-        QTest::addColumn<QString>("amountAfter");
-        QTest::addColumn<QString>("fee");
-        QTest::newRow("empty-amount") << "一、财产案件"
-                                      << "1、财产案件"
-                                      << ""
-                                      << "0"
-                                      << "50.00";
-        QTest::newRow("band2-cent") << "一、财产案件"
-                                    << "1、财产案件"
-                                    << "10001"
-                                    << "10001"
-                                    << "50.03";
-        QTest::newRow("payment-order") << "五、支付令、公示催告案件"
-                                       << "1、支付令、公示催告案件"
-                                       << "10000"
-                                       << "10000"
-                                       << "16.67";
-        QTest::newRow("ip-without-amount") << "二、非财产案件"
-                                           << "2、知识产权案件"
-                                           << ""
-                                           << "0"
-                                           << "1000.00";
-        QTest::newRow("preservation-one-decimal") << "三、申请诉讼保全措施案件"
-                                                  << "1、申请诉讼保全措施案件"
-                                                  << "1050"
-                                                  << "1050"
-                                                  << "30.5";
-        QTest::newRow("fullwidth-amount") << "四、执行案件"
-                                          << "1、执行案件"
-                                          << "５０００００"
-                                          << "５０００００"
-                                          << "7400.00";
+        for (const char* column : {"kind", "type", "amount", "amountAfter", "fee"}) {
+            QTest::addColumn<QString>(column);
+        }
+        const auto row = [](const char* name, const char* kind, const char* type,
+                            const char* amount, const char* amountAfter, const char* fee) {
+            QTest::newRow(name) << kind << type << amount << amountAfter << fee;
+        };
+        row("empty-amount", "一、财产案件", "1、财产案件", "", "0", "50.00");
+        row("payment-order", "五、支付令、公示催告案件", "1、支付令、公示催告案件", "10000",
+            "10000", "16.67");
+        row("ip-without-amount", "二、非财产案件", "2、知识产权案件", "", "0", "1000.00");
+        row("preservation-one-decimal", "三、申请诉讼保全措施案件", "1、申请诉讼保全措施案件",
+            "1050", "1050", "30.5");
+        row("fullwidth-amount", "四、执行案件", "1、执行案件", "５０００００", "５０００００",
+            "7400.00");
     }
 
     void calculateShowsTheFee() {
@@ -203,6 +191,41 @@ class Form1Test : public QObject {
         messages_.shown.clear();
     }
 
+    void feeTooltipHasTheStepsThenTheFeeAndItsCapitals() {
+        const QString text = Plain(zq::ui::FeeTooltip("1、支付令、公示催告案件", "10001"));
+        QVERIFY2(text.startsWith(QStringLiteral("案件类型：1、支付令、公示催告案件\n"
+                                                "标的金额：10001 元\n依据：")),
+                 qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("依据：《诉讼费用交纳办法》第十四条第（三）项")),
+                 qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("超过1万元至10万元的部分：1 × 2.5% = 0.03")));
+        QVERIFY(text.contains(QStringLiteral("说明：申请公示催告的")));
+        QVERIFY(text.endsWith(QStringLiteral("法院收费：16.68\n大写：人民币壹拾陆元陆角捌分")));
+        for (const char* amount : {"abc", "1e400"}) {
+            QCOMPARE(zq::ui::FeeTooltip("1、财产案件", amount), QString());
+        }
+        QCOMPARE(zq::ui::FeeTooltip("", "100"), QString());
+    }
+
+    // The window sets it on every press of 计算, and clears it when the press brings no fee or
+    // when the fee is typed over.
+    void calculateSetsTheFeeTooltip() {
+        Calculate(QStringLiteral("10000"));
+        QVERIFY(
+            Plain(form_->txtFysf()->toolTip()).endsWith(QStringLiteral("大写：人民币伍拾元整")));
+        // It names the case it explains; an empty amount as the calculation read it.
+        Calculate(QString());
+        QVERIFY(Plain(form_->txtFysf()->toolTip())
+                    .startsWith(QStringLiteral("案件类型：1、财产案件\n标的金额：0 元\n")));
+        QTest::keyClicks(form_->txtFysf(), QStringLiteral("9"));
+        QCOMPARE(form_->txtFysf()->toolTip(), QString());
+        Calculate(QStringLiteral("10000"));
+        Calculate(QStringLiteral("abc"));
+        QCOMPARE(form_->txtFysf()->toolTip(), QString());
+        QCOMPARE(messages_.shown.size(), std::size_t{1});
+        messages_.shown.clear();
+    }
+
     void noTypeSelectedLeavesTheFeeEmpty() {
         form_->List2()->clearSelection();
         Calculate(QStringLiteral("100"));
@@ -227,19 +250,6 @@ class Form1Test : public QObject {
         QTest::keyClick(form_->txtBd(), Qt::Key_Escape);
         QVERIFY(form_->txtFysf()->text().isEmpty());
         QVERIFY(form_->isVisible());
-    }
-
-    void tabVisitsTheControlsInOrder() {
-        form_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-        form_->Option1(0)->setFocus();
-        const QList<QWidget*> expected{form_->List1(),    form_->List2(),    form_->txtBd(),
-                                       form_->txtFysf(),  form_->Command1(), form_->Command2(),
-                                       form_->Command3(), form_->Option1(0)};
-        for (QWidget* next : expected) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), next);
-        }
     }
 
     void controlsStandWhereTheLayoutPutsThem() {
@@ -302,10 +312,7 @@ class Form1Test : public QObject {
         QCOMPARE(form_->Label2(2)->palette().color(QPalette::WindowText), QColor(128, 128, 128));
         QCOMPARE(form_->Label2(1)->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         QVERIFY(!form_->Label2(1)->font().underline());
-        const QCursor hand = form_->Label2(1)->cursor();
-        QCOMPARE(hand.shape(), Qt::BitmapCursor);
-        QCOMPARE(hand.hotSpot(), QPoint(zq::ui::kHandHotSpotX, zq::ui::kHandHotSpotY));
-        QCOMPARE(hand.bitmap().size(), QSize(32, 32));
+        QCOMPARE(form_->Label2(1)->cursor().shape(), Qt::BitmapCursor);  // drawn in window_use_test
         QCOMPARE(form_->Label2(0)->cursor().shape(), Qt::ArrowCursor);
         QCOMPARE(form_->Label2(2)->cursor().shape(), Qt::ArrowCursor);
     }

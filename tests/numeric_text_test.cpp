@@ -40,27 +40,13 @@ INSTANTIATE_TEST_SUITE_P(
         Accepted{"grouped", "1,000,000", 1000000}, Accepted{"grouped_fraction", "1,234.5", 1234.5},
         Accepted{"exponent", "1e3", 1000}, Accepted{"exponent_upper_signed", "2.5E-1", 0.25},
         Accepted{"exponent_plus", "1e+2", 100}, Accepted{"blanks_around", " \t12\t ", 12},
-        Accepted{"ideographic_space",
-                 "\u3000"
-                 "12"
-                 "\u3000",
-                 12},
+        Accepted{"ideographic_space", "\u300012\u3000", 12},
         Accepted{"fullwidth_digits", "\uFF11\uFF10\uFF10\uFF10\uFF10", 10000},
         Accepted{"fullwidth_sign_point_comma", "\uFF0D\uFF11\uFF0C\uFF10\uFF10\uFF10\uFF0E\uFF15",
                  -1000.5},
-        Accepted{"fullwidth_plus_exponent",
-                 "\uFF0B1\uFF45"
-                 "2",
-                 100},
-        Accepted{"fullwidth_upper_exponent",
-                 "1\uFF25"
-                 "2",
-                 100},
-        Accepted{"minus_sign",
-                 "\u2212"
-                 "5",
-                 -5},
-        Accepted{"correctly_rounded", "0.1", 0.1},
+        Accepted{"fullwidth_plus_exponent", "\uFF0B1\uFF452", 100},
+        Accepted{"fullwidth_upper_exponent", "1\uFF252", 100},
+        Accepted{"minus_sign", "\u22125", -5}, Accepted{"correctly_rounded", "0.1", 0.1},
         Accepted{"long_digit_run", std::string(400, '0') + "1", 1},
         Accepted{"largest_double", "1.7976931348623157e308", std::numeric_limits<double>::max()}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -35,19 +35,18 @@ TEST_P(ComputeFeeShows, TheFeeAsTheWindowShowsIt) {
     EXPECT_FALSE(outcome.message.has_value()) << outcome.message->prompt;
 }
 
+// Amounts at the ends of the double range, and one yuan past the first band edge, stand with the
+// other awkward values in awkward_values_test.
 INSTANTIATE_TEST_SUITE_P(
     PropertyScale, ComputeFeeShows,
     ::testing::Values(FeeCase{"empty_amount", kProperty, "", "50.00"},
                       FeeCase{"band1_upper_edge", kProperty, "10000", "50.00"},
-                      FeeCase{"band2_just_above", kProperty, "10001", "50.03"},
                       FeeCase{"negative", kProperty, "-5", "50.00"},
                       FeeCase{"zero", kProperty, "0", "50.00"},
                       FeeCase{"two_decimals", kProperty, "12345.678", "108.64"},
                       FeeCase{"band2_upper_edge", kProperty, "100000", "2300.00"},
                       FeeCase{"band10", kProperty, "30000000", "191800.00"},
-                      FeeCase{"grouped_fullwidth", kProperty, "１,０００,０００", "13800.00"},
-                      FeeCase{"huge_written_in_full", kProperty, "1e20", "500000000000042000.00"},
-                      FeeCase{"underflow_is_zero", kProperty, "1e-400", "50.00"}),
+                      FeeCase{"grouped_fullwidth", kProperty, "１,０００,０００", "13800.00"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -57,7 +56,6 @@ INSTANTIATE_TEST_SUITE_P(
                       FeeCase{"payment_order_half_even_up", kPaymentOrder, "10001", "16.68"},
                       FeeCase{"payment_order_half_even_down", kPaymentOrder, "10002.2", "16.68"},
                       FeeCase{"bankruptcy_half", kBankruptcy, "10000", "25.00"},
-                      FeeCase{"bankruptcy_half_of_odd_cent", kBankruptcy, "10001", "25.01"},
                       FeeCase{"bankruptcy_cap", kBankruptcy, "200000000", "300000.00"},
                       FeeCase{"bankruptcy_just_below_cap", kBankruptcy, "111640000", "300000.00"},
                       FeeCase{"ip_zero", kIntellectual, "0", "1000.00"},

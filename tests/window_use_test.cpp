@@ -131,6 +131,7 @@ class WindowUseTest : public QObject {
     void handCursorIsAnOutlinedHand() {
         const QCursor hand = form_->Label2(1)->cursor();
         QCOMPARE(hand.hotSpot(), QPoint(6, 0));
+        QCOMPARE(hand.bitmap().size(), QSize(32, 32));
         const QImage shape = hand.bitmap().toImage();
         const QImage mask = hand.mask().toImage();
         int opaque = 0;
@@ -251,10 +252,8 @@ class WindowUseTest : public QObject {
         QToolTip::hideText();
     }
 
-    void qtTextsAreChinese() {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("提示"), QStringLiteral("x"),
-                        QMessageBox::Ok);
-        QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("确定"));
+    // The message boxes' 确定 is checked with their width below.
+    void qtTextsInTheContextMenuAreChinese() {
         const std::unique_ptr<QMenu> menu(form_->txtBd()->createStandardContextMenu());
         QStringList texts;
         for (const QAction* action : menu->actions()) {
@@ -305,8 +304,8 @@ class WindowUseTest : public QObject {
         }
     }
 
-    // Every control in the tab order looks different with the focus than without, from the
-    // start, before any key has been pressed.
+    // Tab visits the controls in the window's order and comes round to the start; each looks
+    // different with the focus than without, from the start, before any key has been pressed.
     void focusIsVisibleOnEveryControl() {
         const QList<QWidget*> order{form_->Option1(0), form_->List1(),   form_->List2(),
                                     form_->txtBd(),    form_->txtFysf(), form_->Command1(),
@@ -323,6 +322,8 @@ class WindowUseTest : public QObject {
             focused[widget] = widget->grab().toImage();
         }
         unfocused[order[0]] = order[0]->grab().toImage();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), order[0]);
         for (QWidget* widget : order) {
             const int changed = VisiblyChanged(unfocused[widget], focused[widget]);
             QVERIFY2(
@@ -359,8 +360,6 @@ class WindowUseTest : public QObject {
                 continue;
             }
             auto* label = form_->findChild<QLabel*>(QString::fromLatin1(spec.name));
-            QCOMPARE(label->geometry().topLeft(), spec.rect.topLeft());
-            QCOMPARE(label->height(), spec.rect.height());
             const auto [top, bottom] = InkRows(label->grab().toImage());
             QVERIFY2(top >= 0 && top <= 2 && bottom - top >= 8,
                      qPrintable(QStringLiteral("%1: ink rows %2-%3")

@@ -44,6 +44,16 @@ const state = (page) => page.evaluate(() => {
   };
 });
 
+// A test on a page of its own, closed however the test ends.
+const withPage = (test) => async () => {
+  const opened = await openPage(browser);
+  try {
+    await test(opened);
+  } finally {
+    await opened.page.close();
+  }
+};
+
 async function centre(page, selector) {
   const box = await (await page.$(selector)).boundingBox();
   return [box.x + box.width / 2, box.y + box.height / 2];
@@ -67,8 +77,7 @@ async function calculate(page, { cls = 0, kind, type, amount }) {
 }
 
 describe('start-up', () => {
-  it('turns on the first class and selects the first kind and type, with both fields empty', async () => {
-    const { page, problems } = await openPage(browser);
+  it('turns on the first class and selects the first kind and type, with both fields empty', withPage(async ({ page, problems }) => {
     const kinds = core.kindsOf(0);
     assert.deepEqual(await state(page), {
       classOn: 0,
@@ -85,11 +94,9 @@ describe('start-up', () => {
     assert.deepEqual(await page.$eval('html', (html) => [html.lang, document.title]),
       ['zh-CN', '诉讼费用计算器 - ZorvikQuillet v2.0']);
     assert.deepEqual(problems, []);
-    await page.close();
-  });
+  }));
 
-  it('lays the controls out where the window has them, in a 369 x 393 client area', async () => {
-    const { page } = await openPage(browser);
+  it('lays the controls out where the window has them, in a 369 x 393 client area', withPage(async ({ page }) => {
     // left, top, width, height in the client area; labels size themselves, so only their corner.
     const layout = {
       'Option1_0-box': [104, 32, 93, 25], 'Option1_1-box': [200, 32, 93, 25],
@@ -111,13 +118,11 @@ describe('start-up', () => {
     for (const [id, expected] of Object.entries(layout)) {
       assert.deepEqual(measured[id].slice(0, expected.length), expected, id);
     }
-    await page.close();
-  });
+  }));
 });
 
 describe('class, kind and type', () => {
-  it('refills the kinds and types, first entries selected, when the class changes', async () => {
-    const { page } = await openPage(browser);
+  it('refills the kinds and types, first entries selected, when the class changes', withPage(async ({ page }) => {
     await page.click('#Option1_1');
     const kinds1 = core.kindsOf(1);
     let now = await state(page);
@@ -128,11 +133,9 @@ describe('class, kind and type', () => {
     await page.click('#Option1_0');
     now = await state(page);
     assert.deepEqual([now.kinds.selected, now.types.selected, now.types.entries[0]], [0, 0, '1、财产案件']);
-    await page.close();
-  });
+  }));
 
-  it('shows six whole entries, and the whole text of an entry too wide for its list as a tooltip', async () => {
-    const { page } = await openPage(browser);
+  it('shows six whole entries, and the whole text of an entry too wide for its list as a tooltip', withPage(async ({ page }) => {
     await page.click('#Option1_1');
     const rows = await page.$eval('#List1', (list) => [...list.options].map((entry) => {
       const r = entry.getBoundingClientRect();
@@ -140,22 +143,18 @@ describe('class, kind and type', () => {
     }));
     assert.deepEqual(rows.map((row) => row.fits), [true, true, true, true, true, true]);
     assert.deepEqual(rows.map((row) => row.title).filter(Boolean), ['三、申请认可台湾地区法院民事判决、裁定、调解书案件']);
-    await page.close();
-  });
+  }));
 
-  it('keeps an entry selected after a click on empty list space or a Ctrl+click', async () => {
-    const { page } = await openPage(browser);
+  it('keeps an entry selected after a click on empty list space or a Ctrl+click', withPage(async ({ page }) => {
     const box = await (await page.$('#List2')).boundingBox();
     await page.mouse.click(box.x + 50, box.y + box.height - 5);
     await page.keyboard.down('Control');
     await page.mouse.click(box.x + 50, box.y + 6);
     await page.keyboard.up('Control');
     assert.equal((await state(page)).types.selected, 0);
-    await page.close();
-  });
+  }));
 
-  it('refills the types at every step of the arrow keys in the kind list', async () => {
-    const { page } = await openPage(browser);
+  it('refills the types at every step of the arrow keys in the kind list', withPage(async ({ page }) => {
     await page.focus('#List1');
     const kinds = core.kindsOf(0);
     for (let step = 1; step < kinds.length; step++) {
@@ -164,33 +163,24 @@ describe('class, kind and type', () => {
       assert.equal(now.kinds.selected, step);
       assert.deepEqual(now.types, { entries: core.typesOf(kinds[step]), selected: 0 });
     }
-    await page.close();
-  });
+  }));
 
-  it('leaves the amount and the fee shown when the class or kind changes', async () => {
-    const { page } = await openPage(browser);
+  it('leaves the amount and the fee shown when the class or kind changes', withPage(async ({ page }) => {
     await calculate(page, { amount: '10000' });
     await page.click('#Option1_1');
     const now = await state(page);
     assert.deepEqual([now.amount, now.fee], ['10000', '50.00']);
-    await page.close();
-  });
+  }));
 });
 
 describe('calculate', () => {
-  // One case of each fee rule, with the fee the window shows.
+  // The page hands the selected type and the amount as typed to the core, and shows its answer;
+  // the fees themselves are pinned by the core's tests and the parity check.
   const cases = [
     { name: 'property scale', kind: '一、财产案件', type: '1、财产案件', amount: '10001', fee: '50.03' },
-    { name: 'bankruptcy, half with its cap', kind: '一、财产案件', type: '2、破产案件', amount: '1e9', fee: '300000.00' },
-    { name: 'divorce', kind: '二、非财产案件', type: '1、离婚案件', amount: '350000', fee: '1050.00' },
     { name: 'intellectual property without an amount', kind: '二、非财产案件', type: '2、知识产权案件', amount: '', fee: '1000.00', amountAfter: '0' },
-    { name: 'personality rights', kind: '二、非财产案件', type: '3、侵害姓名权、名称权、肖像权、名誉权、荣誉权的案件', amount: '80000', fee: '800.00' },
-    { name: 'flat fee', kind: '二、非财产案件', type: '6、劳动争议案件', amount: '5', fee: '10.00' },
-    { name: 'preservation', kind: '三、申请诉讼保全措施案件', type: '1、申请诉讼保全措施案件', amount: '250000', fee: '1770.00' },
-    { name: 'enforcement', kind: '四、执行案件', type: '1、执行案件', amount: '600000', fee: '8400.00' },
     { name: 'payment order, a third', kind: '五、支付令、公示催告案件', type: '1、支付令、公示催告案件', amount: '10000', fee: '16.67' },
     { name: 'non-litigation flat fee', cls: 1, kind: '六、海事案件申请', type: '5.申请共同海损理算', amount: '100', fee: '1000.00' },
-    { name: 'negative amount', kind: '一、财产案件', type: '1、财产案件', amount: '-5', fee: '50.00' },
     { name: 'full-width digits and grouping', kind: '一、财产案件', type: '1、财产案件', amount: '１，２３４，５６７.89', fee: '15911.11' },
   ];
   let page;
@@ -206,8 +196,7 @@ describe('calculate', () => {
 });
 
 describe('message box', () => {
-  it('warns of an amount that is not a number; Enter closes it and the focus returns', async () => {
-    const { page } = await openPage(browser);
+  it('warns of an amount that is not a number; Enter closes it and the focus returns', withPage(async ({ page }) => {
     await calculate(page, { amount: '10000' });
     await page.$eval('#txtBd', (input) => { input.value = '1万'; });
     await page.focus('#Command1');
@@ -218,11 +207,9 @@ describe('message box', () => {
     await page.keyboard.press('Enter');
     now = await state(page);
     assert.deepEqual([now.dialog, now.focus], [null, 'Command1']);
-    await page.close();
-  });
+  }));
 
-  it('shows a calculation failure with its description; Esc closes it', async () => {
-    const { page } = await openPage(browser);
+  it('shows a calculation failure with its description; Esc closes it', withPage(async ({ page }) => {
     let now = await calculate(page, { amount: '1e400' });
     assert.deepEqual(now.dialog, { title: '计算错误', prompt: core.computeFee('1、财产案件', '1e400').message.prompt, icon: 'critical' });
     assert.equal(now.fee, '');
@@ -230,11 +217,9 @@ describe('message box', () => {
     now = await state(page);
     assert.equal(now.dialog, null);
     assert.equal(now.calculatorOpen, true);
-    await page.close();
-  });
+  }));
 
-  it('keeps the window behind it out of reach while open', async () => {
-    const { page } = await openPage(browser);
+  it('keeps the window behind it out of reach while open', withPage(async ({ page }) => {
     await calculate(page, { amount: 'abc' });
     for (let i = 0; i < 3; i++) {
       await page.keyboard.press('Tab');
@@ -243,13 +228,11 @@ describe('message box', () => {
     await page.mouse.click(...(await centre(page, '#Command2')));
     const now = await state(page);
     assert.deepEqual([now.calculatorOpen, now.dialog?.title], [true, '提示']);
-    await page.close();
-  });
+  }));
 });
 
 describe('keyboard', () => {
-  it('visits the controls in the window order, and back', async () => {
-    const { page } = await openPage(browser);
+  it('visits the controls in the window order, and back', withPage(async ({ page }) => {
     const order = ['Option1_0', 'List1', 'List2', 'txtBd', 'txtFysf', 'Command1', 'Command2', 'Command3'];
     const visited = [(await state(page)).focus];
     for (let i = 1; i < order.length; i++) {
@@ -265,24 +248,20 @@ describe('keyboard', () => {
       back.push((await state(page)).focus);
     }
     assert.deepEqual(back, order.slice(0, -1).reverse());
-    await page.close();
-  });
+  }));
 
-  it('calculates nothing on Enter in the amount field, and closes nothing on Esc', async () => {
-    const { page } = await openPage(browser);
+  it('calculates nothing on Enter in the amount field, and closes nothing on Esc', withPage(async ({ page }) => {
     await page.focus('#txtBd');
     await page.keyboard.type('10000');
     await page.keyboard.press('Enter');
     await page.keyboard.press('Escape');
     const now = await state(page);
     assert.deepEqual([now.amount, now.fee, now.dialog, now.calculatorOpen], ['10000', '', null, true]);
-    await page.close();
-  });
+  }));
 });
 
 describe('fee rules and exit', () => {
-  it('opens the Measures at the top, once; a new opening discards edits', async () => {
-    const { page } = await openPage(browser);
+  it('opens the Measures at the top, once; a new opening discards edits', withPage(async ({ page }) => {
     await page.click('#Command3');
     const text = () => page.$eval('#Text1', (t) => ({ value: t.value, top: t.scrollTop, visible: t.checkVisibility() }));
     let shown = await text();
@@ -301,8 +280,7 @@ describe('fee rules and exit', () => {
     shown = await text();
     assert.doesNotMatch(shown.value, /批注/);
     assert.equal(shown.top, 0);
-    await page.close();
-  });
+  }));
 
   it('opens the fee rules beside the calculator on a desktop and over it on a phone', async () => {
     const placement = async (width) => {
@@ -320,8 +298,7 @@ describe('fee rules and exit', () => {
     assert.deepEqual(await placement(390), { beside: false, over: true, sameTop: true, inView: true });
   });
 
-  it('退出 closes the calculator and leaves the fee rules open', async () => {
-    const { page } = await openPage(browser);
+  it('退出 closes the calculator and leaves the fee rules open', withPage(async ({ page }) => {
     await page.click('#Command3');
     await page.click('#Command2');
     const now = await state(page);
@@ -329,13 +306,11 @@ describe('fee rules and exit', () => {
     await page.click('#Form1-reopen');
     const again = await state(page);
     assert.deepEqual([again.calculatorOpen, again.classOn, again.fee], [true, 0, '']);
-    await page.close();
-  });
+  }));
 });
 
 describe('accessibility', () => {
-  it('names every field by its label and every button by its caption', async () => {
-    const { page } = await openPage(browser);
+  it('names every field by its label and every button by its caption', withPage(async ({ page }) => {
     const names = {};
     for (const id of ['Option1_0', 'Option1_1', 'List1', 'List2', 'txtBd', 'txtFysf', 'Command1', 'Command2', 'Command3']) {
       const node = await page.accessibility.snapshot({ root: await page.$(`#${id}`) });
@@ -349,13 +324,11 @@ describe('accessibility', () => {
     await calculate(page, { amount: 'abc' });
     const dialog = await page.accessibility.snapshot({ root: await page.$('#MsgBox') });
     assert.deepEqual([dialog.role, dialog.name], ['dialog', '提示']);
-    await page.close();
-  });
+  }));
 });
 
 describe('nothing leaves the device', () => {
-  it('requests only its own files, and its policy blocks anything else', async () => {
-    const { page, requests, problems } = await openPage(browser);
+  it('requests only its own files, and its policy blocks anything else', withPage(async ({ page, requests, problems }) => {
     await calculate(page, { amount: '10000' });
     await page.click('#Command3');
     const blocked = await page.evaluate(() => new Promise((resolve) => {
@@ -372,8 +345,7 @@ describe('nothing leaves the device', () => {
     assert.equal(await page.$eval('img[src^="https:"]', (img) => img.naturalWidth), 0);
     assert.ok(requests.some((url) => url.endsWith('/courtfee.js')));
     assert.deepEqual(problems.filter((p) => !p.includes('example.com')), []);
-    await page.close();
-  });
+  }));
 });
 
 describe('under the window', () => {
