@@ -60,9 +60,8 @@ TEST_P(RoundHalfEvenTest, RoundsTheDecimalWithHalvesToEven) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, RoundHalfEvenTest,
-                         ::testing::Values(RoundCase{16.675, 16.68}, RoundCase{25.005, 25.00},
-                                           RoundCase{100.125, 100.12}, RoundCase{50.0 / 3, 16.67},
-                                           RoundCase{0.125, 0.12}, RoundCase{0.135, 0.14},
+                         // 16.675, 25.005, 100.125, 0.125 and 2.675 stand in awkward_values_test.
+                         ::testing::Values(RoundCase{50.0 / 3, 16.67}, RoundCase{0.135, 0.14},
                                            RoundCase{99.995, 100}, RoundCase{0.005, 0},
                                            RoundCase{0.0051, 0.01}, RoundCase{-2.675, -2.68},
                                            RoundCase{1234567.891, 1234567.89}, RoundCase{0.0004, 0},
