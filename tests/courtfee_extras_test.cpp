@@ -128,12 +128,5 @@ TEST(CourtfeeSplit, SharesAndRefusals) {
               std::string::npos);
 }
 
-TEST(CourtfeeMcp, ServesStandardInput) {
-    const CommandRun run =
-        Courtfee({"--mcp"}, "{\"jsonrpc\":\"2.0\",\"id\":1,\"method\":\"ping\"}\n");
-    EXPECT_EQ(run.status, kExitOk);
-    EXPECT_EQ(json::parse(run.out)["id"], 1);
-}
-
 }  // namespace
 }  // namespace zq::cli
