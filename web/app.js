@@ -340,6 +340,7 @@
       $(`Option1_${index}`).addEventListener('change', fillKindList);
     }
     $('List1').addEventListener('change', fillTypeList);
+    $('List2').addEventListener('change', showFullEntries);
     $('Command1').addEventListener('click', calculate);
     $('Command2').addEventListener('click', closeCalculator);
     $('Form1-close').addEventListener('click', closeCalculator);
