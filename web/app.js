@@ -163,8 +163,7 @@
     $('txtFysf').title = $('steps').textContent;
     $('txtFysf').setAttribute('aria-describedby', 'txtFysf-description');
     $('copyState').textContent = '';
-    showHalving();
-    showSplit();
+    showHalving();  // and the split, which says whether grounds for halving are ticked
     extras.hidden = false;
   }
 
@@ -217,9 +216,7 @@
     $('halved').textContent = text;
     $('halved-capitals').textContent = capitals;
     $('halved-capitals').hidden = !capitals;
-    if (lastCase) {
-      showSplit();
-    }
+    showSplit();
   }
 
   // With capitals, as a fee is written in a document: "15911.11（人民币壹万…壹分）".
@@ -352,6 +349,7 @@
     $('Label2_2').addEventListener('click', openMaker);
     $('copyFee').addEventListener('click', copyFee);
     $('awarded').addEventListener('input', showSplit);
+    window.addEventListener('resize', () => $('MsgBox').open && placeMessageBox($('MsgBox')));
     for (const panel of document.querySelectorAll('.window')) {
       panel.addEventListener('pointerdown', () => bringToFront(panel));
     }
