@@ -28,6 +28,7 @@
       list.selectedIndex = 0;
       fillTypeList();  // selecting by program runs List1_Click, as a selection by the user does
     }
+    showFullEntries();
   }
 
   // FillTypeList: empties List2, appends the types of the selected kind, selects the first.
@@ -39,6 +40,21 @@
     if (list.options.length > 0) {
       list.selectedIndex = 0;
     }
+    showFullEntries();
+  }
+
+  // The selected kind and type written out whole when their lists cut them; the style sheet
+  // shows the lines only on narrow screens.
+  function showFullEntries() {
+    let any = false;
+    for (const id of ['List1', 'List2']) {
+      const entry = $(id).selectedOptions[0];
+      const cut = entry?.title ?? '';
+      $(`${id}-full`).textContent = cut && `${id === 'List1' ? '案件种类' : '案件类型'}：${cut}`;
+      $(`${id}-full`).hidden = !cut;
+      any ||= Boolean(cut);
+    }
+    $('fullEntries').hidden = !any;
   }
 
   // An entry wider than its list shows its whole text as a tooltip.
@@ -65,9 +81,29 @@
     $('txtFysf').value = outcome.feeText;
     lastCase = outcome.feeText ? { typeText, amountText: outcome.amountText, feeText: outcome.feeText } : null;
     showExtras();
+    announceFee(outcome.feeText);
     if (outcome.message) {
       showMessage(outcome.message);
     }
+  }
+
+  // Screen readers hear the fee once calculated; a failure is said by the message box. The text is
+  // replaced, not kept, so that the same fee calculated again is said again.
+  function announceFee(feeText) {
+    const region = $('feeAnnounce');
+    region.textContent = '';
+    if (feeText) {
+      setTimeout(() => { region.textContent = `法院收费 ${feeText} 元`; }, 50);
+    }
+  }
+
+  // Centred over the calculator, as a message box is over its owner window, and kept on screen.
+  function placeMessageBox(box) {
+    const owner = $('Form1').getBoundingClientRect();
+    const margin = 4;
+    const within = (centre, size, room) => Math.max(margin, Math.min(centre - size / 2, room - size - margin));
+    box.style.left = `${within(owner.left + owner.width / 2, box.offsetWidth, document.documentElement.clientWidth)}px`;
+    box.style.top = `${within(owner.top + owner.height / 2, box.offsetHeight, window.innerHeight)}px`;
   }
 
   function showMessage(message) {
@@ -80,6 +116,7 @@
     const returnFocus = document.activeElement;
     box.addEventListener('close', () => returnFocus?.focus(), { once: true });
     box.showModal();
+    placeMessageBox(box);
     $('MsgBox-ok').focus();
   }
 
@@ -115,13 +152,18 @@
     if (!lastCase) {
       extras.hidden = true;
       $('txtFysf').title = '';
+      $('txtFysf').removeAttribute('aria-describedby');
       return;
     }
-    $('steps').textContent = renderSteps(core.explainFee(lastCase.typeText, lastCase.amountText));
+    const breakdown = core.explainFee(lastCase.typeText, lastCase.amountText);
+    lastCase.applicationFee = breakdown.basis.feeKind !== 'acceptance';
+    $('steps').textContent = renderSteps(breakdown);
+    // The tooltip is for the pointer; a screen reader is pointed to the same steps below the window
+    // rather than read them all as the field's description.
     $('txtFysf').title = $('steps').textContent;
+    $('txtFysf').setAttribute('aria-describedby', 'txtFysf-description');
     $('copyState').textContent = '';
-    showHalving();
-    showSplit();
+    showHalving();  // and the split, which says whether grounds for halving are ticked
     extras.hidden = false;
   }
 
@@ -138,17 +180,43 @@
     }
   }
 
-  // Halved once, whatever grounds are combined; an application fee is refused, with the reason.
+  function tickedReasons() {
+    return [...$('halving-reasons').querySelectorAll('input:checked')].map((check) => check.value);
+  }
+
+  // The halving of the last fee on the grounds ticked, or null when there is none.
+  function halvedCase() {
+    const reasons = tickedReasons();
+    if (!lastCase || lastCase.applicationFee || reasons.length === 0) {
+      return null;
+    }
+    const halving = core.halveFee(reasons, lastCase.typeText, lastCase.amountText);
+    return halving.halvedFee ? halving : null;
+  }
+
+  // Halved once, whatever grounds are combined. An application fee is never halved, nor split:
+  // its controls are disabled and the reason shown at once.
   function showHalving() {
-    const reasons = [...$('halving-reasons').querySelectorAll('input:checked')].map((check) => check.value);
+    const application = Boolean(lastCase?.applicationFee);
+    for (const control of [...$('halving-reasons').querySelectorAll('input'), $('awarded')]) {
+      control.disabled = application;
+    }
+    const reasons = tickedReasons();
     let text = '选择减半事由，显示减半后的收费。';
-    if (lastCase && reasons.length > 0) {
-      const halving = core.halveFee(reasons, lastCase.typeText, lastCase.amountText);
+    let capitals = '';
+    if (lastCase && (application || reasons.length > 0)) {
+      const words = reasons.length > 0 ? reasons : [core.halvingReasons()[0].chinese];
+      const halving = core.halveFee(words, lastCase.typeText, lastCase.amountText);
       text = halving.halvedFee
         ? `减半后收费：${halving.halvedFee}（全额 ${halving.feeText}，依${halving.articles}减半交纳）`
         : halving.refusal || halving.message?.prompt || '';
+      const inCapitals = halving.halvedFee ? core.feeCapitals(halving.halvedFee) : null;
+      capitals = inCapitals === null ? '' : `大写：人民币${inCapitals}`;
     }
     $('halved').textContent = text;
+    $('halved-capitals').textContent = capitals;
+    $('halved-capitals').hidden = !capitals;
+    showSplit();
   }
 
   // With capitals, as a fee is written in a document: "15911.11（人民币壹万…壹分）".
@@ -161,13 +229,23 @@
   function showSplit() {
     const awarded = $('awarded').value;
     let text = '填写判决支持的金额，显示按比例分担的参考数额。';
-    if (lastCase && awarded !== '') {
+    let basis = '';
+    if (lastCase?.applicationFee) {
+      text = core.splitFee('', lastCase.typeText, lastCase.amountText).note;
+    } else if (lastCase && awarded !== '') {
       const split = core.splitFee(awarded, lastCase.typeText, lastCase.amountText);
+      // Article 29 apportions the fee the case bears; the split here is of the full acceptance fee,
+      // and says so when grounds for halving are ticked, as the page does not scale it itself.
+      const halving = split.note ? null : halvedCase();
+      basis = halving ? `以上按全额案件受理费 ${split.fee} 元分担，未计减半；减半后为 ${halving.halvedFee} 元，` +
+        '实际负担以人民法院决定为准。' : '';
       text = split.note || [`案件受理费：${withCapitals(split.fee)}`, `原告负担：${withCapitals(split.plaintiffShare)}`,
         `被告负担：${withCapitals(split.defendantShare)}`,
         `按判决支持 ${awarded} 元占诉讼请求 ${split.amountText} 元的比例分担，${courtDecides}`].join('\n');
     }
     $('split').textContent = text;
+    $('split-basis').textContent = basis;
+    $('split-basis').hidden = !basis;
   }
 
   async function copyFee() {
@@ -175,8 +253,13 @@
       return;
     }
     try {
-      await navigator.clipboard.writeText(`法院收费：${withCapitals(lastCase.feeText)}`);
-      $('copyState').textContent = '已复制';
+      // Says which fee it is: the full fee, or the fee halved on the grounds ticked.
+      const halving = halvedCase();
+      const text = halving
+        ? `法院收费（减半后，依${halving.articles}减半交纳）：${withCapitals(halving.halvedFee)}`
+        : `法院收费（全额）：${withCapitals(lastCase.feeText)}`;
+      await navigator.clipboard.writeText(text);
+      $('copyState').textContent = halving ? '已复制减半后的收费' : '已复制全额收费';
     } catch {
       $('copyState').textContent = '无法访问剪贴板';
     }
@@ -218,9 +301,7 @@
 
   function closeFeeRules() {
     $('Form2').hidden = true;
-    if (!$('Form1').hidden) {
-      $('Command3').focus();
-    }
+    $($('Form1').hidden ? 'Form1-reopen' : 'Command3').focus();
   }
 
   function bringToFront(panel) {
@@ -256,6 +337,7 @@
       $(`Option1_${index}`).addEventListener('change', fillKindList);
     }
     $('List1').addEventListener('change', fillTypeList);
+    $('List2').addEventListener('change', showFullEntries);
     $('Command1').addEventListener('click', calculate);
     $('Command2').addEventListener('click', closeCalculator);
     $('Form1-close').addEventListener('click', closeCalculator);
@@ -267,6 +349,7 @@
     $('Label2_2').addEventListener('click', openMaker);
     $('copyFee').addEventListener('click', copyFee);
     $('awarded').addEventListener('input', showSplit);
+    window.addEventListener('resize', () => $('MsgBox').open && placeMessageBox($('MsgBox')));
     for (const panel of document.querySelectorAll('.window')) {
       panel.addEventListener('pointerdown', () => bringToFront(panel));
     }

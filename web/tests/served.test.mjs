@@ -87,7 +87,7 @@ describe('copy', () => {
     await feeFor(page, '10001');
     await page.click('#copyFee');
     await page.waitForFunction(() => document.getElementById('copyState').textContent !== '');
-    assert.equal(await page.evaluate(() => navigator.clipboard.readText()), '法院收费：50.03（人民币伍拾元零叁分）');
+    assert.equal(await page.evaluate(() => navigator.clipboard.readText()), '法院收费（全额）：50.03（人民币伍拾元零叁分）');
     await page.close();
   });
 });
