@@ -11,6 +11,11 @@ namespace zq {
 // the proportion is the customary reference: the defendant bears fee x awarded / claimed,
 // rounded to the fen with halves away from zero, and the plaintiff the rest, so the two shares
 // always add up to the fee.
+// What every split says of itself: it is a reference, and the court decides (Article 29).
+inline constexpr std::string_view kSplitIsAReference =
+    "仅供参考；部分胜诉、部分败诉的，由人民法院根据案件的具体情况决定当事人各自负担的诉讼费用数额"
+    "（《诉讼费用交纳办法》第二十九条）。";
+
 struct FeeSplit {
     std::string amountText;      // the claim as the calculation read it
     std::string fee;             // as the window shows it

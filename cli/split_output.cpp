@@ -10,10 +10,6 @@ namespace {
 
 using nlohmann::json;
 
-constexpr std::string_view kCourtDecides =
-    "仅供参考；部分胜诉、部分败诉的，由人民法院根据案件的具体情况决定当事人各自负担的诉讼费用数额"
-    "（《诉讼费用交纳办法》第二十九条）。";
-
 std::string WithCapitals(const std::string& fee) {
     const auto capitals = FeeCapitals(fee);
     return capitals ? fee + "（人民币" + *capitals + "）" : fee;
@@ -32,8 +28,8 @@ std::string RenderSplit(const FeeSplit& split, std::string_view awarded) {
     return "案件受理费：" + WithCapitals(split.fee) + "\n" + "原告负担：" +
            WithCapitals(split.plaintiffShare) + "\n" + "被告负担：" +
            WithCapitals(split.defendantShare) + "\n" + "按判决支持 " + std::string(awarded) +
-           " 元占诉讼请求 " + split.amountText + " 元的比例分担，" + std::string(kCourtDecides) +
-           "\n";
+           " 元占诉讼请求 " + split.amountText + " 元的比例分担，" +
+           std::string(kSplitIsAReference) + "\n";
 }
 
 std::string SplitJson(std::string_view type, std::string_view awarded, const FeeSplit& split) {
@@ -47,7 +43,7 @@ std::string SplitJson(std::string_view type, std::string_view awarded, const Fee
                       {"defendant_share", TextOrNull(split.defendantShare)},
                       {"defendant_share_capitals", CapitalsOrNull(split.defendantShare)},
                       {"basis", split.ok() ? json("按判决支持的金额占诉讼请求的比例分担，" +
-                                                  std::string(kCourtDecides))
+                                                  std::string(kSplitIsAReference))
                                            : json(nullptr)},
                       {"message", TextOrNull(split.note)}};
     return object.dump(-1, ' ', false, json::error_handler_t::replace);

@@ -8,8 +8,6 @@
 (() => {
   const $ = (id) => document.getElementById(id);
   const makerAddress = 'http://zorvik.example';
-  const courtDecides = '仅供参考；部分胜诉、部分败诉的，由人民法院根据案件的具体情况决定当事人各自负担的诉讼费用数额' +
-    '（《诉讼费用交纳办法》第二十九条）。';
 
   let core = null;
   // The last calculation, which the extras below the window describe.
@@ -241,7 +239,7 @@
         '实际负担以人民法院决定为准。' : '';
       text = split.note || [`案件受理费：${withCapitals(split.fee)}`, `原告负担：${withCapitals(split.plaintiffShare)}`,
         `被告负担：${withCapitals(split.defendantShare)}`,
-        `按判决支持 ${awarded} 元占诉讼请求 ${split.amountText} 元的比例分担，${courtDecides}`].join('\n');
+        `按判决支持 ${awarded} 元占诉讼请求 ${split.amountText} 元的比例分担，${split.reference}`].join('\n');
     }
     $('split').textContent = text;
     $('split-basis').textContent = basis;

@@ -68,6 +68,7 @@ struct JsFeeSplit {
     std::string plaintiffShare;
     std::string defendantShare;
     std::string note;
+    std::string reference;
 };
 
 struct JsHalvingReason {
@@ -190,8 +191,9 @@ val AmountsForFeeJs(const std::string& typeText, const std::string& feeText) {
 JsFeeSplit SplitFeeJs(const std::string& awardedText, const std::string& typeText,
                       const std::string& amountText) {
     zq::FeeSplit split = zq::SplitFee(awardedText, typeText, amountText);
-    return {std::move(split.amountText), std::move(split.fee), std::move(split.plaintiffShare),
-            std::move(split.defendantShare), std::move(split.note)};
+    return {std::move(split.amountText),     std::move(split.fee),
+            std::move(split.plaintiffShare), std::move(split.defendantShare),
+            std::move(split.note),           std::string(zq::kSplitIsAReference)};
 }
 
 val HalvingReasonsJs() {
@@ -266,7 +268,8 @@ EMSCRIPTEN_BINDINGS(courtfee) {
         .field("fee", &JsFeeSplit::fee)
         .field("plaintiffShare", &JsFeeSplit::plaintiffShare)
         .field("defendantShare", &JsFeeSplit::defendantShare)
-        .field("note", &JsFeeSplit::note);
+        .field("note", &JsFeeSplit::note)
+        .field("reference", &JsFeeSplit::reference);
     value_object<JsHalvingReason>("HalvingReason")
         .field("chinese", &JsHalvingReason::chinese)
         .field("ascii", &JsHalvingReason::ascii)

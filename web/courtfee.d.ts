@@ -112,6 +112,8 @@ export interface FeeSplit {
   defendantShare: string;
   /** Why there is no split; "" on success. */
   note: string;
+  /** That the split is a reference and the court decides (Article 29). */
+  reference: string;
 }
 
 export interface CourtFeeCore {
