@@ -224,6 +224,12 @@ int PriceOneCase(const Options& options, std::FILE* out, std::FILE* err) {
 
 }  // namespace
 
+bool ReadsStandardInput(int argc, const char* const* argv) {
+    Options options;
+    return !ParseOptions(argc, argv, options) && !options.help && !options.version &&
+           (options.batch || options.mcp);
+}
+
 int RunCourtfee(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err) {
     Options options;
     if (const auto problem = ParseOptions(argc, argv, options)) {

@@ -15,4 +15,8 @@ enum ExitCode : int {
 // tests can use files.
 int RunCourtfee(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err);
 
+// Whether RunCourtfee with these arguments will read standard input (--batch, --mcp), so that a
+// front end can leave a console's input alone when nothing will be read from it.
+bool ReadsStandardInput(int argc, const char* const* argv);
+
 }  // namespace zq::cli

@@ -4,11 +4,14 @@
 
 main.png     the main window's and the application's icon: 24-bit colour with a transparency
              mask; a pale-blue grid of cells under a darker blue bar, one cell outlined in red.
+main.ico     the same icon for courtfee.exe, as Windows picks a size: 16 (each pixel the mean
+             of four), 32, and 64 pixels (each pixel doubled), stored as PNG images.
 measures.png the fee-rules window's icon: 256 colours (8 bits per pixel); a page of rules with
              a red seal.
 
 Run it from this folder to regenerate them: python3 draw_icons.py
 """
+import os
 import struct
 import zlib
 
@@ -57,8 +60,41 @@ def main_icon():
         for x in range(x0, x0 + cw + 1):
             if y in (y0, y0 + ch) or x in (x0, x0 + cw):
                 px[y][x] = red
+    write_png("main.png", *rgba_png(px))
+    write_ico("main.ico", [rgba_png(halved(px)), rgba_png(px), rgba_png(doubled(px))])
+
+
+def rgba_png(px):
     rows = [bytes(v for p in line for v in p) for line in px]
-    write_png("main.png", struct.pack(">IIBBBBB", SIZE, SIZE, 8, 6, 0, 0, 0), rows)
+    return struct.pack(">IIBBBBB", len(px), len(px), 8, 6, 0, 0, 0), rows
+
+
+def halved(px):
+    n = len(px) // 2
+    return [[tuple(sum(px[2 * y + dy][2 * x + dx][c] for dy in (0, 1) for dx in (0, 1)) // 4
+                   for c in range(4)) for x in range(n)] for y in range(n)]
+
+
+def doubled(px):
+    return [[p for p in line for _ in (0, 1)] for line in px for _ in (0, 1)]
+
+
+def write_ico(path, images):
+    """An icon directory whose entries are whole PNG files, as Windows Vista and later read."""
+    pngs = []
+    for header, rows in images:
+        write_png(path + ".part", header, rows)
+        with open(path + ".part", "rb") as part:
+            pngs.append((struct.unpack(">I", header[:4])[0], part.read()))
+    os.remove(path + ".part")
+    offset = 6 + 16 * len(pngs)
+    with open(path, "wb") as out:
+        out.write(struct.pack("<HHH", 0, 1, len(pngs)))
+        for size, data in pngs:
+            out.write(struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(data), offset))
+            offset += len(data)
+        for _, data in pngs:
+            out.write(data)
 
 
 def measures_icon():

@@ -1,0 +1,16 @@
+# SPDX-License-Identifier: MIT
+# courtfee.exe: one file that runs on a bare Windows 10 or later. The C++ and GCC runtimes and
+# winpthread are linked in statically, so it needs only the DLLs every Windows has.
+enable_language(RC)
+configure_file(courtfee.manifest ${CMAKE_CURRENT_BINARY_DIR}/courtfee.manifest @ONLY)
+set(ZQ_ICON ${PROJECT_SOURCE_DIR}/resources/icons/main.ico)
+set(ZQ_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/courtfee.manifest)
+configure_file(courtfee.rc.in ${CMAKE_CURRENT_BINARY_DIR}/courtfee.rc @ONLY)
+
+add_executable(courtfee windows_main.cpp windows_console.cpp ${CMAKE_CURRENT_BINARY_DIR}/courtfee.rc)
+zq_set_warnings(courtfee)
+target_link_libraries(courtfee PRIVATE zq_cli)
+# wmain receives the arguments in UTF-16.
+target_link_options(courtfee PRIVATE -municode -static -s)
+set_property(SOURCE ${CMAKE_CURRENT_BINARY_DIR}/courtfee.rc APPEND PROPERTY OBJECT_DEPENDS ${ZQ_ICON}
+             ${ZQ_MANIFEST})

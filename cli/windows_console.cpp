@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: MIT
+#include "cli/windows_console.h"
+
+// clang-format off
+#include <windows.h>
+// clang-format on
+#include <fcntl.h>
+#include <io.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <string_view>
+
+#include "cli/utf8_boundary.h"
+
+namespace zq::cli {
+namespace {
+
+std::string ToUtf8(std::wstring_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int size = static_cast<int>(text.size());
+    const int bytes =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), bytes, nullptr, nullptr);
+    return utf8;
+}
+
+std::wstring FromUtf8(std::string_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int size = static_cast<int>(text.size());
+    const int units = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(units), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), units);
+    return wide;
+}
+
+bool IsHighSurrogate(wchar_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+
+bool IsConsole(HANDLE handle) {
+    DWORD mode = 0;
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode);
+}
+
+std::FILE* StreamOn(HANDLE handle, const char* mode, int access) {
+    const int descriptor =
+        _open_osfhandle(reinterpret_cast<std::intptr_t>(handle), access | _O_BINARY);
+    return descriptor < 0 ? nullptr : _fdopen(descriptor, mode);
+}
+
+void WriteToConsole(HANDLE console, std::wstring_view text) {
+    // Old consoles refuse very long writes; a pair of surrogates is never cut in two.
+    constexpr std::size_t kMostUnits = 8192;
+    while (!text.empty()) {
+        std::size_t units = std::min(text.size(), kMostUnits);
+        if (units < text.size() && IsHighSurrogate(text[units - 1])) {
+            --units;
+        }
+        DWORD written = 0;
+        if (!WriteConsoleW(console, text.data(), static_cast<DWORD>(units), &written, nullptr) ||
+            written == 0) {
+            return;
+        }
+        text.remove_prefix(written);
+    }
+}
+
+// Shows on the console what arrives through the pipe, converting whole UTF-8 sequences only.
+void ShowOnConsole(HANDLE pipe, HANDLE console) {
+    std::string pending;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+        pending.append(buffer, got);
+        const std::size_t complete = CompleteUtf8Prefix(pending);
+        WriteToConsole(console, FromUtf8(std::string_view(pending).substr(0, complete)));
+        pending.erase(0, complete);
+    }
+    WriteToConsole(console, FromUtf8(pending));  // a sequence cut by the end of the output
+    CloseHandle(pipe);
+}
+
+bool WriteAll(HANDLE pipe, std::string_view bytes) {
+    while (!bytes.empty()) {
+        DWORD written = 0;
+        if (!WriteFile(pipe, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
+            return false;
+        }
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+// Feeds what is typed at the console into the pipe as UTF-8. Ctrl+Z at the start of a line ends
+// the input, as in every Windows console program.
+void FeedFromConsole(HANDLE console, HANDLE pipe) {
+    constexpr wchar_t kEndOfInput = 0x1A;
+    wchar_t buffer[4096];
+    std::wstring pending;
+    bool lineStart = true;
+    bool ended = false;
+    DWORD got = 0;
+    while (!ended && ReadConsoleW(console, buffer, 4096, &got, nullptr) && got > 0) {
+        for (DWORD i = 0; i < got && !ended; ++i) {
+            ended = lineStart && buffer[i] == kEndOfInput;
+            if (!ended) {
+                pending.push_back(buffer[i]);
+                lineStart = buffer[i] == L'\n';
+            }
+        }
+        // A high surrogate waits for its partner from the next read.
+        const bool cut = !ended && !pending.empty() && IsHighSurrogate(pending.back());
+        const std::size_t ready = pending.size() - (cut ? 1 : 0);
+        if (!WriteAll(pipe, ToUtf8(std::wstring_view(pending).substr(0, ready)))) {
+            break;  // nobody reads any more
+        }
+        pending.erase(0, ready);
+    }
+    CloseHandle(pipe);
+}
+
+}  // namespace
+
+std::vector<std::string> Utf8Arguments(int argc, const wchar_t* const* argv) {
+    std::vector<std::string> arguments;
+    arguments.reserve(static_cast<std::size_t>(argc));
+    for (int i = 0; i < argc; ++i) {
+        arguments.push_back(ToUtf8(argv[i]));
+    }
+    return arguments;
+}
+
+StandardStreams::StandardStreams(bool readsInput) : in_(stdin), out_(stdout), err_(stderr) {
+    // No CR LF translation and no Ctrl+Z as end of file: the bytes are the program's.
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+
+    const HANDLE outHandle = GetStdHandle(STD_OUTPUT_HANDLE);
+    const HANDLE errHandle = GetStdHandle(STD_ERROR_HANDLE);
+    const bool outIsConsole = IsConsole(outHandle);
+    const bool errIsConsole = IsConsole(errHandle);
+    HANDLE pipeRead = nullptr;
+    HANDLE pipeWrite = nullptr;
+    if ((outIsConsole || errIsConsole) && CreatePipe(&pipeRead, &pipeWrite, nullptr, 0)) {
+        // Both streams share one pipe, unbuffered, so the console shows them in the order
+        // they were written.
+        const auto bridge = [&](std::FILE*& stream, HANDLE writeEnd) {
+            if (std::FILE* bridged = StreamOn(writeEnd, "wb", _O_WRONLY)) {
+                std::setvbuf(bridged, nullptr, _IONBF, 0);
+                stream = bridged;
+                toConsole_.push_back(bridged);
+            }
+        };
+        HANDLE errWrite = pipeWrite;
+        if (outIsConsole && errIsConsole) {
+            DuplicateHandle(GetCurrentProcess(), pipeWrite, GetCurrentProcess(), &errWrite, 0,
+                            FALSE, DUPLICATE_SAME_ACCESS);
+        }
+        if (outIsConsole) {
+            bridge(out_, pipeWrite);
+        }
+        if (errIsConsole) {
+            bridge(err_, errWrite);
+        }
+        consoleWriter_ = std::thread(ShowOnConsole, pipeRead, outIsConsole ? outHandle : errHandle);
+    }
+
+    const HANDLE inHandle = GetStdHandle(STD_INPUT_HANDLE);
+    if (readsInput && IsConsole(inHandle) && CreatePipe(&pipeRead, &pipeWrite, nullptr, 0)) {
+        if (std::FILE* bridged = StreamOn(pipeRead, "rb", _O_RDONLY)) {
+            in_ = bridged;
+            consoleReader_ = std::thread(FeedFromConsole, inHandle, pipeWrite);
+        }
+    }
+}
+
+StandardStreams::~StandardStreams() {
+    for (std::FILE* stream : toConsole_) {
+        std::fclose(stream);
+    }
+    if (consoleWriter_.joinable()) {
+        consoleWriter_.join();
+    }
+    // The reader may wait for a line that will never be typed; the process ends without it.
+    if (consoleReader_.joinable()) {
+        consoleReader_.detach();
+    }
+    std::fflush(stdout);
+    std::fflush(stderr);
+}
+
+}  // namespace zq::cli

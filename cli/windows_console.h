@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace zq::cli {
+
+// wmain's arguments as UTF-8, whatever the system's code page (a Chinese Windows runs 936).
+std::vector<std::string> Utf8Arguments(int argc, const wchar_t* const* argv);
+
+// courtfee's standard streams on Windows. Pipes and files carry the bytes untouched: UTF-8 out
+// with bare line feeds, CR LF or LF in. A console window is written and read through the
+// console's UTF-16 interface instead, so that Chinese shows and can be typed whatever the
+// console's code page; a background thread carries the bytes between it and the C streams.
+class StandardStreams {
+  public:
+    // readsInput: whether standard input will be read; an unread console is left alone.
+    explicit StandardStreams(bool readsInput);
+    // Closes the bridged streams and waits until the console has shown all that was written.
+    ~StandardStreams();
+    StandardStreams(const StandardStreams&) = delete;
+    StandardStreams& operator=(const StandardStreams&) = delete;
+
+    std::FILE* in() const { return in_; }
+    std::FILE* out() const { return out_; }
+    std::FILE* err() const { return err_; }
+
+  private:
+    std::FILE* in_;
+    std::FILE* out_;
+    std::FILE* err_;
+    std::vector<std::FILE*> toConsole_;
+    std::thread consoleWriter_;
+    std::thread consoleReader_;
+};
+
+}  // namespace zq::cli
