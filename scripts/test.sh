@@ -3,7 +3,8 @@
 # Sets up what is missing, builds from scratch and runs every check: the format check, the test
 # suites, the core's and courtfee's suites again built with clang and libc++, clang-tidy, the
 # fuzzer for a bounded time, and the test suites again under the address and undefined-behaviour
-# sanitizers. FUZZ_SECONDS sets the fuzzing time (default 60).
+# sanitizers, courtfee.exe for Windows under Wine, and the web page. FUZZ_SECONDS sets the
+# fuzzing time (default 60).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -51,6 +52,17 @@ step "build and test with address and undefined-behaviour sanitizers"
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan -j "$(nproc)"
+
+step "courtfee.exe for Windows: MinGW-w64 build, its tests under Wine"
+zq_install_missing g++-mingw-w64-x86-64-posix wine64
+# Wine's zh_CN locale is a Windows with code page 936, as in China.
+if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
+  localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+fi
+rm -rf build-windows
+cmake --preset windows
+cmake --build --preset windows
+ctest --preset windows
 
 step "web page: WebAssembly build, parity with courtfee --batch, browser tests"
 zq_install_web_tools npm:npm chromium:chromium

@@ -76,6 +76,25 @@ TEST(CourtfeeUsage, MistakesSayWhatAndWhereToLook) {
     }
 }
 
+// On Windows a console's input is bridged only for the modes that read it, so that a single fee
+// does not swallow what is typed ahead for the next command.
+TEST(CourtfeeUsage, OnlyBatchAndMcpReadStandardInput) {
+    const std::vector<std::pair<std::vector<const char*>, bool>> cases = {
+        {{"courtfee", "--batch"}, true},
+        {{"courtfee", "--json", "--batch"}, true},
+        {{"courtfee", "--mcp"}, true},
+        {{"courtfee", "1、财产案件", "10000"}, false},
+        {{"courtfee", "--", "--batch"}, false},
+        {{"courtfee", "--batch", "--help"}, false},
+        {{"courtfee", "--batch", "--bogus"}, false},
+        {{"courtfee", "--list"}, false},
+    };
+    for (const auto& [args, reads] : cases) {
+        EXPECT_EQ(ReadsStandardInput(static_cast<int>(args.size()), args.data()), reads)
+            << args.back();
+    }
+}
+
 TEST(CourtfeeList, EveryTypeUnderItsKindWithItsRuleInWords) {
     const CommandRun run = Courtfee({"--list"});
     EXPECT_EQ(run.status, kExitOk);
