@@ -224,10 +224,15 @@ int PriceOneCase(const Options& options, std::FILE* out, std::FILE* err) {
 
 }  // namespace
 
-bool ReadsStandardInput(int argc, const char* const* argv) {
+InputUse StandardInputUse(int argc, const char* const* argv) {
     Options options;
-    return !ParseOptions(argc, argv, options) && !options.help && !options.version &&
-           (options.batch || options.mcp);
+    if (ParseOptions(argc, argv, options) || options.help || options.version) {
+        return InputUse::None;
+    }
+    if (options.mcp) {
+        return InputUse::Protocol;
+    }
+    return options.batch ? InputUse::CaseLines : InputUse::None;
 }
 
 int RunCourtfee(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err) {

@@ -15,8 +15,10 @@ enum ExitCode : int {
 // tests can use files.
 int RunCourtfee(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err);
 
-// Whether RunCourtfee with these arguments will read standard input (--batch, --mcp), so that a
-// front end can leave a console's input alone when nothing will be read from it.
-bool ReadsStandardInput(int argc, const char* const* argv);
+// What RunCourtfee with these arguments reads from standard input: nothing, case lines (--batch)
+// or protocol messages (--mcp). A front end prepares the input for it, and leaves a console's
+// input alone when nothing will be read from it.
+enum class InputUse { None, CaseLines, Protocol };
+InputUse StandardInputUse(int argc, const char* const* argv);
 
 }  // namespace zq::cli

@@ -11,7 +11,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "cli/utf8_boundary.h"
+#include "cli/case_text_decoder.h"
+#include "cli/utf8_checks.h"
 
 namespace zq::cli {
 namespace {
@@ -123,6 +124,33 @@ void FeedFromConsole(HANDLE console, HANDLE pipe) {
     CloseHandle(pipe);
 }
 
+// The system's ANSI code page (936 on a Chinese Windows) to UTF-8.
+std::string AnsiToUtf8(std::string_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int size = static_cast<int>(text.size());
+    const int units = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(units), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), units);
+    return ToUtf8(wide);
+}
+
+// Feeds a case file or pipe into the pipe as UTF-8 lines.
+void FeedDecodedCases(HANDLE input, HANDLE pipe) {
+    CaseTextDecoder decoder(AnsiToUtf8);
+    char buffer[65536];
+    DWORD got = 0;
+    bool reading = true;
+    while (reading && ReadFile(input, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+        reading = WriteAll(pipe, decoder.Feed(std::string_view(buffer, got)));
+    }
+    if (reading) {
+        WriteAll(pipe, decoder.Finish());
+    }
+    CloseHandle(pipe);
+}
+
 }  // namespace
 
 std::vector<std::string> Utf8Arguments(int argc, const wchar_t* const* argv) {
@@ -134,7 +162,7 @@ std::vector<std::string> Utf8Arguments(int argc, const wchar_t* const* argv) {
     return arguments;
 }
 
-StandardStreams::StandardStreams(bool readsInput) : in_(stdin), out_(stdout), err_(stderr) {
+StandardStreams::StandardStreams(InputUse input) : in_(stdin), out_(stdout), err_(stderr) {
     // No CR LF translation and no Ctrl+Z as end of file: the bytes are the program's.
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
@@ -170,11 +198,15 @@ StandardStreams::StandardStreams(bool readsInput) : in_(stdin), out_(stdout), er
         consoleWriter_ = std::thread(ShowOnConsole, pipeRead, outIsConsole ? outHandle : errHandle);
     }
 
+    // Protocol messages from a pipe are UTF-8 by definition and pass untouched.
     const HANDLE inHandle = GetStdHandle(STD_INPUT_HANDLE);
-    if (readsInput && IsConsole(inHandle) && CreatePipe(&pipeRead, &pipeWrite, nullptr, 0)) {
-        if (std::FILE* bridged = StreamOn(pipeRead, "rb", _O_RDONLY)) {
-            in_ = bridged;
-            consoleReader_ = std::thread(FeedFromConsole, inHandle, pipeWrite);
+    const bool console = IsConsole(inHandle);
+    const bool bridged = input != InputUse::None && (console || input == InputUse::CaseLines);
+    if (bridged && CreatePipe(&pipeRead, &pipeWrite, nullptr, 0)) {
+        if (std::FILE* stream = StreamOn(pipeRead, "rb", _O_RDONLY)) {
+            in_ = stream;
+            inputReader_ = console ? std::thread(FeedFromConsole, inHandle, pipeWrite)
+                                   : std::thread(FeedDecodedCases, inHandle, pipeWrite);
         }
     }
 }
@@ -186,9 +218,10 @@ StandardStreams::~StandardStreams() {
     if (consoleWriter_.joinable()) {
         consoleWriter_.join();
     }
-    // The reader may wait for a line that will never be typed; the process ends without it.
-    if (consoleReader_.joinable()) {
-        consoleReader_.detach();
+    // The reader may wait for a line that will never be typed, or for a pipe that is never
+    // closed; the process ends without it.
+    if (inputReader_.joinable()) {
+        inputReader_.detach();
     }
     std::fflush(stdout);
     std::fflush(stderr);

@@ -6,19 +6,23 @@
 #include <thread>
 #include <vector>
 
+#include "cli/courtfee_app.h"
+
 namespace zq::cli {
 
 // wmain's arguments as UTF-8, whatever the system's code page (a Chinese Windows runs 936).
 std::vector<std::string> Utf8Arguments(int argc, const wchar_t* const* argv);
 
 // courtfee's standard streams on Windows. Pipes and files carry the bytes untouched: UTF-8 out
-// with bare line feeds, CR LF or LF in. A console window is written and read through the
-// console's UTF-16 interface instead, so that Chinese shows and can be typed whatever the
-// console's code page; a background thread carries the bytes between it and the C streams.
+// with bare line feeds, CR LF or LF in; case files saved in UTF-16 or the ANSI code page are
+// read as Windows programs save them (CaseTextDecoder). A console window is written and read
+// through the console's UTF-16 interface instead, so that Chinese shows and can be typed
+// whatever the console's code page. Background threads carry the bytes between the console or
+// the case file and the C streams.
 class StandardStreams {
   public:
-    // readsInput: whether standard input will be read; an unread console is left alone.
-    explicit StandardStreams(bool readsInput);
+    // input: what standard input will be read for; an unread console is left alone.
+    explicit StandardStreams(InputUse input);
     // Closes the bridged streams and waits until the console has shown all that was written.
     ~StandardStreams();
     StandardStreams(const StandardStreams&) = delete;
@@ -34,7 +38,7 @@ class StandardStreams {
     std::FILE* err_;
     std::vector<std::FILE*> toConsole_;
     std::thread consoleWriter_;
-    std::thread consoleReader_;
+    std::thread inputReader_;
 };
 
 }  // namespace zq::cli

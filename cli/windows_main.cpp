@@ -19,6 +19,6 @@ int wmain(int argc, wchar_t** argv) {
         pointers.push_back(argument.c_str());
     }
     pointers.push_back(nullptr);
-    const zq::cli::StandardStreams streams(zq::cli::ReadsStandardInput(argc, pointers.data()));
+    const zq::cli::StandardStreams streams(zq::cli::StandardInputUse(argc, pointers.data()));
     return zq::cli::RunCourtfee(argc, pointers.data(), streams.in(), streams.out(), streams.err());
 }

@@ -79,19 +79,18 @@ TEST(CourtfeeUsage, MistakesSayWhatAndWhereToLook) {
 // On Windows a console's input is bridged only for the modes that read it, so that a single fee
 // does not swallow what is typed ahead for the next command.
 TEST(CourtfeeUsage, OnlyBatchAndMcpReadStandardInput) {
-    const std::vector<std::pair<std::vector<const char*>, bool>> cases = {
-        {{"courtfee", "--batch"}, true},
-        {{"courtfee", "--json", "--batch"}, true},
-        {{"courtfee", "--mcp"}, true},
-        {{"courtfee", "1、财产案件", "10000"}, false},
-        {{"courtfee", "--", "--batch"}, false},
-        {{"courtfee", "--batch", "--help"}, false},
-        {{"courtfee", "--batch", "--bogus"}, false},
-        {{"courtfee", "--list"}, false},
+    const std::vector<std::pair<std::vector<const char*>, InputUse>> cases = {
+        {{"courtfee", "--batch"}, InputUse::CaseLines},
+        {{"courtfee", "--json", "--batch"}, InputUse::CaseLines},
+        {{"courtfee", "--mcp"}, InputUse::Protocol},
+        {{"courtfee", "1、财产案件", "10000"}, InputUse::None},
+        {{"courtfee", "--", "--batch"}, InputUse::None},
+        {{"courtfee", "--batch", "--help"}, InputUse::None},
+        {{"courtfee", "--batch", "--bogus"}, InputUse::None},
+        {{"courtfee", "--list"}, InputUse::None},
     };
-    for (const auto& [args, reads] : cases) {
-        EXPECT_EQ(ReadsStandardInput(static_cast<int>(args.size()), args.data()), reads)
-            << args.back();
+    for (const auto& [args, use] : cases) {
+        EXPECT_EQ(StandardInputUse(static_cast<int>(args.size()), args.data()), use) << args.back();
     }
 }
 

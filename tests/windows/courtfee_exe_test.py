@@ -241,6 +241,17 @@ class Batch(unittest.TestCase):
         self.assertEqual(run.stdout, "1、执行案件\t600000\t8400.00\t\n".encode())
 
 
+    def test_case_files_as_windows_programs_save_them(self):
+        # Excel's "Unicode 文本" (UTF-16 with its mark) and, on a Chinese Windows, its
+        # tab-separated text and the old Notepad's "ANSI" (GBK): the same answers as UTF-8.
+        text = "1、财产案件\t1000000\r\n2、破产案件\t１２３４５\r\n1、离婚案件\t300000".encode()
+        native = run_native(["--batch"], text).stdout
+        for name, data in (("utf-16", b"\xff\xfe" + text.decode().encode("utf-16-le")),
+                           ("gbk", text.decode().encode("gbk"))):
+            with self.subTest(encoding=name):
+                self.assertEqual(run_exe(["--batch"], data).stdout, native)
+
+
 class Mcp(unittest.TestCase):
     SESSION = [
         {"jsonrpc": "2.0", "id": 1, "method": "initialize",

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "cli/utf8_boundary.h"
+#include "cli/utf8_checks.h"
 
 namespace zq::cli {
 namespace {
@@ -37,6 +37,33 @@ std::size_t CompleteUtf8Prefix(std::string_view bytes) {
         return announced > back ? size - back : size;
     }
     return size;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[at]);
+        const std::size_t length = AnnouncedLength(lead);
+        if (length == 0 || at + length > bytes.size()) {
+            return false;
+        }
+        for (std::size_t i = 1; i < length; ++i) {
+            if (!IsContinuation(static_cast<unsigned char>(bytes[at + i]))) {
+                return false;
+            }
+        }
+        // The second byte's range rules out overlong forms, surrogates and code points beyond
+        // U+10FFFF.
+        if (length > 2) {
+            const auto second = static_cast<unsigned char>(bytes[at + 1]);
+            if ((lead == 0xE0U && second < 0xA0U) || (lead == 0xEDU && second > 0x9FU) ||
+                (lead == 0xF0U && second < 0x90U) || (lead == 0xF4U && second > 0x8FU)) {
+                return false;
+            }
+        }
+        at += length;
+    }
+    return true;
 }
 
 }  // namespace zq::cli

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The Windows console bridge converts what courtfee writes in whatever pieces the pipe delivers;
 // a character cut between two pieces must wait for its rest instead of showing as garbage.
-#include "cli/utf8_boundary.h"
+#include "cli/utf8_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -36,6 +36,19 @@ TEST(Utf8Boundary, BytesThatCannotBeCompletedAreLeftToTheConverter) {
     EXPECT_EQ(CompleteUtf8Prefix("\x80\x80\x80\x80"), 4U);
     // A complete three-byte character after a lone lead byte: the lead is not waited for.
     EXPECT_EQ(CompleteUtf8Prefix("\xE8\xE8\xB4\xA2"), 4U);
+}
+
+// A case file's line counts as UTF-8 only when it is well-formed; anything else is read in the
+// ANSI code page, so overlong forms and surrogates must not pass.
+TEST(Utf8Checks, WellFormedUtf8Only) {
+    for (const char* good :
+         {"", "1、财产案件\t10000\r\n", "\xF0\xA0\x80\x80", "\xF4\x8F\xBF\xBF"}) {
+        EXPECT_TRUE(zq::cli::IsValidUtf8(good)) << good;
+    }
+    for (const char* bad : {"\xB2\xC6\xB2\xFA", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80",
+                            "\xF4\x90\x80\x80", "\xE8\xB4", "\x80", "\xF8\x88\x80\x80\x80"}) {
+        EXPECT_FALSE(zq::cli::IsValidUtf8(bad)) << bad;
+    }
 }
 
 }  // namespace

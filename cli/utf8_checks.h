@@ -11,4 +11,7 @@ namespace zq::cli {
 // sequence are left to the converter, which shows them as replacement characters.
 std::size_t CompleteUtf8Prefix(std::string_view bytes);
 
+// Whether bytes are well-formed UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool IsValidUtf8(std::string_view bytes);
+
 }  // namespace zq::cli
