@@ -44,10 +44,21 @@ def setUpModule():
     # Wine starts its services for the first program of a session and stops them after the
     # last: a session kept open by an idle command prompt makes each run take milliseconds
     # instead of seconds.
+    # Programs started while the session is still coming up can wait for ever, so the tests
+    # begin once the prompt has answered.
     global KEEP_ALIVE
     KEEP_ALIVE = subprocess.Popen([OPTIONS.wine, "cmd.exe"], stdin=subprocess.PIPE,
-                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                  stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
                                   env=windows_env(WESTERN_WINDOWS))
+    KEEP_ALIVE.stdin.write(b"echo session-ready\r\n")
+    KEEP_ALIVE.stdin.flush()
+    answered, deadline = b"", time.monotonic() + 120
+    while b"session-ready\r\n" not in answered.replace(b"echo session-ready", b""):
+        ready, _, _ = select.select([KEEP_ALIVE.stdout], [], [], 1)
+        if ready:
+            answered += os.read(KEEP_ALIVE.stdout.fileno(), 4096)
+        if time.monotonic() > deadline or KEEP_ALIVE.poll() is not None:
+            raise RuntimeError(f"Wine's session did not start: {answered!r}")
 
 
 def tearDownModule():
@@ -60,7 +71,7 @@ def tearDownModule():
 
 def run_exe(args, stdin=b"", locale=CHINESE_WINDOWS):
     return subprocess.run([OPTIONS.wine, OPTIONS.exe, *args], input=stdin, capture_output=True,
-                          env=windows_env(locale), timeout=120)
+                          env=windows_env(locale), timeout=60)
 
 
 def run_native(args, stdin=b""):

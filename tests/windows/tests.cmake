@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
-# The Windows release's own checks, under Wine: what Explorer reads from courtfee.exe (version
-# and icon), and the zip as a user unpacks it.
+# courtfee.exe's tests, under Wine: what it answers, compared with the native courtfee; what
+# Explorer reads from it (version and icon); and the zip as a user unpacks it.
 include(${CMAKE_CURRENT_LIST_DIR}/wine_prefix.cmake)
 
 add_executable(version_info_check ${CMAKE_CURRENT_LIST_DIR}/version_info_check.cpp)
@@ -19,3 +19,11 @@ zq_wine_test(NAME windows_release_zip COMMAND ${CMAKE_COMMAND}
   -DPACKAGE=courtfee-${PROJECT_VERSION}-windows-x64 -DVERSION=${PROJECT_VERSION}
   -DWINE=${ZQ_WINE} -DEXE=$<TARGET_FILE:courtfee> -DLICENSE=${PROJECT_SOURCE_DIR}/LICENSE
   -P ${CMAKE_CURRENT_LIST_DIR}/release_zip_check.cmake)
+
+# The answers, byte for byte those of the native courtfee, which the default preset builds.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(ZQ_NATIVE_COURTFEE ${PROJECT_SOURCE_DIR}/build/bin/courtfee CACHE FILEPATH
+    "The native courtfee that courtfee.exe is compared with")
+zq_wine_test(NAME courtfee_exe COMMAND ${Python3_EXECUTABLE}
+  ${CMAKE_CURRENT_LIST_DIR}/courtfee_exe_test.py --exe $<TARGET_FILE:courtfee>
+  --native ${ZQ_NATIVE_COURTFEE} --wine ${ZQ_WINE} --objdump ${CMAKE_OBJDUMP})
