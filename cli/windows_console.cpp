@@ -47,10 +47,20 @@ bool IsConsole(HANDLE handle) {
     return handle != nullptr && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode);
 }
 
+// A C stream on the handle, which it takes: on failure the handle is closed, so that a pipe's
+// reader never waits for a writer that does not exist.
 std::FILE* StreamOn(HANDLE handle, const char* mode, int access) {
     const int descriptor =
         _open_osfhandle(reinterpret_cast<std::intptr_t>(handle), access | _O_BINARY);
-    return descriptor < 0 ? nullptr : _fdopen(descriptor, mode);
+    if (descriptor < 0) {
+        CloseHandle(handle);
+        return nullptr;
+    }
+    std::FILE* stream = _fdopen(descriptor, mode);
+    if (stream == nullptr) {
+        _close(descriptor);
+    }
+    return stream;
 }
 
 void WriteToConsole(HANDLE console, std::wstring_view text) {
@@ -184,15 +194,16 @@ StandardStreams::StandardStreams(InputUse input) : in_(stdin), out_(stdout), err
                 toConsole_.push_back(bridged);
             }
         };
-        HANDLE errWrite = pipeWrite;
-        if (outIsConsole && errIsConsole) {
-            DuplicateHandle(GetCurrentProcess(), pipeWrite, GetCurrentProcess(), &errWrite, 0,
-                            FALSE, DUPLICATE_SAME_ACCESS);
+        HANDLE errWrite = outIsConsole ? nullptr : pipeWrite;
+        if (outIsConsole && errIsConsole &&
+            !DuplicateHandle(GetCurrentProcess(), pipeWrite, GetCurrentProcess(), &errWrite, 0,
+                             FALSE, DUPLICATE_SAME_ACCESS)) {
+            errWrite = nullptr;  // stderr then writes to the console as it is
         }
         if (outIsConsole) {
             bridge(out_, pipeWrite);
         }
-        if (errIsConsole) {
+        if (errWrite != nullptr) {
             bridge(err_, errWrite);
         }
         consoleWriter_ = std::thread(ShowOnConsole, pipeRead, outIsConsole ? outHandle : errHandle);
@@ -207,6 +218,8 @@ StandardStreams::StandardStreams(InputUse input) : in_(stdin), out_(stdout), err
             in_ = stream;
             inputReader_ = console ? std::thread(FeedFromConsole, inHandle, pipeWrite)
                                    : std::thread(FeedDecodedCases, inHandle, pipeWrite);
+        } else {
+            CloseHandle(pipeWrite);
         }
     }
 }
