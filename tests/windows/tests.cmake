@@ -6,8 +6,7 @@ include(${CMAKE_CURRENT_LIST_DIR}/wine_prefix.cmake)
 add_executable(version_info_check ${CMAKE_CURRENT_LIST_DIR}/version_info_check.cpp)
 zq_set_warnings(version_info_check)
 target_compile_definitions(version_info_check PRIVATE UNICODE _UNICODE
-  ZQ_VERSION="${PROJECT_VERSION}" ZQ_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
-  ZQ_VERSION_MINOR=${PROJECT_VERSION_MINOR} ZQ_VERSION_PATCH=${PROJECT_VERSION_PATCH})
+  ZQ_VERSION="${PROJECT_VERSION}")
 target_link_libraries(version_info_check PRIVATE version shell32)
 target_link_options(version_info_check PRIVATE -municode -static)
 set_target_properties(version_info_check PROPERTIES

