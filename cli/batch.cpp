@@ -31,6 +31,7 @@ CaseAnswer AnswerCase(std::string_view typeText, std::string_view amountText) {
 namespace {
 
 constexpr std::size_t kChunk = 1 << 16;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t kFlushAt = 1 << 16;
 
 class LineAnswerer {
@@ -45,6 +46,11 @@ class LineAnswerer {
     void Answer(std::string_view line) {
         if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
+        }
+        // Excel and Notepad begin a UTF-8 file with a byte-order mark, and files joined together
+        // carry one at the start of each; it is never part of a type.
+        if (line.starts_with(kByteOrderMark)) {
+            line.remove_prefix(kByteOrderMark.size());
         }
         const std::size_t tab = line.find('\t');
         const std::string_view type = line.substr(0, tab);
@@ -85,15 +91,12 @@ class LineAnswerer {
     bool allOk_ = true;
 };
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 }  // namespace
 
 bool RunBatch(std::FILE* in, std::FILE* out, BatchFormat format) {
     LineAnswerer answerer(out, format);
     std::string pending;
     std::size_t scanned = 0;  // the start of pending is known to hold no line feed
-    bool first = true;
     for (;;) {
         const std::size_t kept = pending.size();
         pending.resize(kept + kChunk);
@@ -102,12 +105,6 @@ bool RunBatch(std::FILE* in, std::FILE* out, BatchFormat format) {
         if (got == 0) {
             break;
         }
-        // Excel and Notepad begin a UTF-8 file with a byte-order mark; it is not part of a type.
-        // fread fills the whole first chunk unless the input ends, so a mark is never cut.
-        if (first && std::string_view(pending).starts_with(kByteOrderMark)) {
-            pending.erase(0, kByteOrderMark.size());
-        }
-        first = false;
         std::size_t start = 0;
         std::size_t end = pending.find('\n', scanned);
         while (end != std::string::npos) {
@@ -117,9 +114,13 @@ bool RunBatch(std::FILE* in, std::FILE* out, BatchFormat format) {
         }
         pending.erase(0, start);
         scanned = pending.size();
+        if (std::ferror(out) != 0) {
+            return false;  // nothing more can be delivered
+        }
     }
-    if (!pending.empty()) {
-        answerer.Answer(pending);  // a last line without its line feed
+    // A last line without its line feed; an empty file saved by Notepad is a mark alone.
+    if (!pending.empty() && pending != kByteOrderMark) {
+        answerer.Answer(pending);
     }
     answerer.Flush();
     std::fflush(out);

@@ -10,6 +10,8 @@ namespace zq::cli {
 namespace {
 
 constexpr std::string_view kUtf16LittleEndianMark = "\xFF\xFE";
+// DOS's end of a text file, which `copy a.txt+b.txt` still appends.
+constexpr char kEndOfFile = '\x1A';
 
 void AppendUtf8(std::string& out, std::uint32_t code) {
     const auto byte = [&](std::uint32_t value) { out.push_back(static_cast<char>(value)); };
@@ -78,6 +80,9 @@ std::string CaseTextDecoder::TakeUtf16(bool atEnd) {
 }
 
 std::string CaseTextDecoder::Feed(std::string_view bytes) {
+    if (ended_) {
+        return {};
+    }
     pending_.append(bytes);
     if (encoding_ == Encoding::Undecided) {
         if (pending_.size() < kUtf16LittleEndianMark.size()) {
@@ -106,6 +111,10 @@ std::string CaseTextDecoder::Feed(std::string_view bytes) {
     for (std::size_t end = pending_.find('\n'); end != std::string::npos;
          end = pending_.find('\n', start)) {
         const std::string_view line = std::string_view(pending_).substr(start, end + 1 - start);
+        if (line.front() == kEndOfFile) {
+            ended_ = true;
+            break;
+        }
         if (IsValidUtf8(line)) {
             flushAnsi(start);
             out += line;
@@ -115,7 +124,7 @@ std::string CaseTextDecoder::Feed(std::string_view bytes) {
         start = end + 1;
     }
     flushAnsi(start);
-    pending_.erase(0, start);
+    pending_.erase(0, ended_ ? pending_.size() : start);
     return out;
 }
 
@@ -123,7 +132,8 @@ std::string CaseTextDecoder::Finish() {
     if (encoding_ == Encoding::Utf16) {
         return TakeUtf16(true);
     }
-    std::string out = pending_.empty() ? std::string() : DecodeLine(pending_);
+    const bool none = ended_ || pending_.empty() || pending_.front() == kEndOfFile;
+    std::string out = none ? std::string() : DecodeLine(pending_);
     pending_.clear();
     return out;
 }

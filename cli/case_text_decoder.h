@@ -11,7 +11,8 @@ namespace zq::cli {
 // passes unchanged. A file that begins with the UTF-16 little-endian byte-order mark (Excel's
 // "Unicode 文本") is converted whole. Any other line that is not valid UTF-8 is taken to be in the
 // system's ANSI code page (GBK on a Chinese Windows: Excel's "文本文件(制表符分隔)" and the old
-// Notepad's "ANSI") and converted by fromAnsi.
+// Notepad's "ANSI") and converted by fromAnsi. A line that begins with Ctrl+Z ends the file, as
+// in a Windows text file.
 class CaseTextDecoder {
   public:
     using AnsiDecoder = std::function<std::string(std::string_view)>;
@@ -29,6 +30,7 @@ class CaseTextDecoder {
 
     AnsiDecoder fromAnsi_;
     Encoding encoding_ = Encoding::Undecided;
+    bool ended_ = false;
     std::string pending_;
 };
 

@@ -55,6 +55,7 @@ constexpr std::string_view kUsage =
     "  courtfee --amount-for 1、财产案件 13800\n"
     "  courtfee --split 333333.33 1、财产案件 1000000\n"
     "  printf '1、执行案件\\t600000\\n' | courtfee --batch\n"
+    "  courtfee --batch < cases.txt > fees.txt\n"
     "\n"
     "退出状态 / Exit status: 0 成功 / success, 1 金额或类型有误、计算错误、不能减半 / rejected or\n"
     "failed, 2 用法错误 / usage error; --amount-for 没有得出该收费的金额时为 1 / 1 when no amount\n"
@@ -222,6 +223,8 @@ int PriceOneCase(const Options& options, std::FILE* out, std::FILE* err) {
     return answer.ok() ? kExitOk : Fail(err, answer.note);
 }
 
+int Run(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err);
+
 }  // namespace
 
 InputUse StandardInputUse(int argc, const char* const* argv) {
@@ -236,6 +239,19 @@ InputUse StandardInputUse(int argc, const char* const* argv) {
 }
 
 int RunCourtfee(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err) {
+    const int status = Run(argc, argv, in, out, err);
+    // A full disk, a lost network drive or a closed pipe must not pass for success: the answers
+    // did not arrive.
+    if (std::fflush(out) != 0 || std::ferror(out) != 0) {
+        WriteLine(err, "courtfee: 无法写出结果 / cannot write the output");
+        return kExitFailed;
+    }
+    return status;
+}
+
+namespace {
+
+int Run(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err) {
     Options options;
     if (const auto problem = ParseOptions(argc, argv, options)) {
         return UsageError(err, *problem);
@@ -292,4 +308,5 @@ int RunCourtfee(int argc, const char* const* argv, std::FILE* in, std::FILE* out
     return PriceOneCase(options, out, err);
 }
 
+}  // namespace
 }  // namespace zq::cli

@@ -12,12 +12,15 @@ std::optional<std::vector<HalvingReason>> ParseHalvingReasons(std::string_view t
     std::vector<HalvingReason> reasons;
     bool more = !text.empty();
     while (more) {
-        std::size_t cut = text.find(',');
-        std::size_t skip = 1;
-        const std::size_t ideographic = text.find("、");
-        if (ideographic < cut) {
-            cut = ideographic;
-            skip = std::string_view("、").size();
+        // A Chinese input method types "，" or "、" where an English keyboard types ",".
+        std::size_t cut = std::string_view::npos;
+        std::size_t skip = 0;
+        for (const std::string_view separator : {",", "，", "、"}) {
+            const std::size_t at = text.find(separator);
+            if (at < cut) {
+                cut = at;
+                skip = separator.size();
+            }
         }
         const std::string_view word = text.substr(0, cut);
         more = cut != std::string_view::npos;  // a separator promises another word

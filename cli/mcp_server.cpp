@@ -260,6 +260,7 @@ std::optional<std::string> McpServer::HandleLine(std::string_view line) {
 void ServeMcp(std::FILE* in, std::FILE* out) {
     McpServer server;
     std::string line;
+    // Whether the client can still be answered: a client that has closed its end is gone.
     const auto answer = [&] {
         if (const auto reply = server.HandleLine(line)) {
             std::fwrite(reply->data(), 1, reply->size(), out);
@@ -267,10 +268,13 @@ void ServeMcp(std::FILE* in, std::FILE* out) {
             std::fflush(out);  // the client waits for this line
         }
         line.clear();
+        return std::ferror(out) == 0;
     };
     for (int c = std::getc(in); c != EOF; c = std::getc(in)) {
         if (c == '\n') {
-            answer();
+            if (!answer()) {
+                return;
+            }
         } else {
             line.push_back(static_cast<char>(c));
         }

@@ -115,7 +115,16 @@ void FeedFromConsole(HANDLE console, HANDLE pipe) {
     bool lineStart = true;
     bool ended = false;
     DWORD got = 0;
-    while (!ended && ReadConsoleW(console, buffer, 4096, &got, nullptr) && got > 0) {
+    for (;;) {
+        const BOOL read = ReadConsoleW(console, buffer, 4096, &got, nullptr);
+        if (!read || got == 0) {
+            // Ctrl+C interrupts the read with nothing read. The process ends as Ctrl+C ends it,
+            // and not as if the input had ended: the cases typed so far were not all.
+            if (read || GetLastError() == ERROR_OPERATION_ABORTED) {
+                ExitProcess(STATUS_CONTROL_C_EXIT);
+            }
+            break;
+        }
         for (DWORD i = 0; i < got && !ended; ++i) {
             ended = lineStart && buffer[i] == kEndOfInput;
             if (!ended) {
@@ -130,6 +139,9 @@ void FeedFromConsole(HANDLE console, HANDLE pipe) {
             break;  // nobody reads any more
         }
         pending.erase(0, ready);
+        if (ended) {
+            break;
+        }
     }
     CloseHandle(pipe);
 }
@@ -162,6 +174,22 @@ void FeedDecodedCases(HANDLE input, HANDLE pipe) {
 }
 
 }  // namespace
+
+bool StartedInItsOwnConsole() {
+    DWORD processes[2];
+    return GetConsoleProcessList(processes, 2) == 1 && IsConsole(GetStdHandle(STD_OUTPUT_HANDLE));
+}
+
+void WaitForEnter(std::string_view prompt) {
+    const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+    if (!IsConsole(input)) {
+        return;
+    }
+    WriteToConsole(GetStdHandle(STD_OUTPUT_HANDLE), FromUtf8(prompt));
+    wchar_t line[256];
+    DWORD got = 0;
+    ReadConsoleW(input, line, 256, &got, nullptr);
+}
 
 std::vector<std::string> Utf8Arguments(int argc, const wchar_t* const* argv) {
     std::vector<std::string> arguments;
@@ -212,6 +240,7 @@ StandardStreams::StandardStreams(InputUse input) : in_(stdin), out_(stdout), err
     // Protocol messages from a pipe are UTF-8 by definition and pass untouched.
     const HANDLE inHandle = GetStdHandle(STD_INPUT_HANDLE);
     const bool console = IsConsole(inHandle);
+    inputIsConsole_ = console && input != InputUse::None;
     const bool bridged = input != InputUse::None && (console || input == InputUse::CaseLines);
     if (bridged && CreatePipe(&pipeRead, &pipeWrite, nullptr, 0)) {
         if (std::FILE* stream = StreamOn(pipeRead, "rb", _O_RDONLY)) {

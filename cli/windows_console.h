@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -12,6 +13,12 @@ namespace zq::cli {
 
 // wmain's arguments as UTF-8, whatever the system's code page (a Chinese Windows runs 936).
 std::vector<std::string> Utf8Arguments(int argc, const wchar_t* const* argv);
+
+// Whether courtfee was opened from Explorer: the console window is its own and closes with it.
+bool StartedInItsOwnConsole();
+// Shows the prompt on the console and waits for Enter, so that a window opened from Explorer
+// stays until its text has been read.
+void WaitForEnter(std::string_view prompt);
 
 // courtfee's standard streams on Windows. Pipes and files carry the bytes untouched: UTF-8 out
 // with bare line feeds, CR LF or LF in; case files saved in UTF-16 or the ANSI code page are
@@ -31,11 +38,14 @@ class StandardStreams {
     std::FILE* in() const { return in_; }
     std::FILE* out() const { return out_; }
     std::FILE* err() const { return err_; }
+    // Whether what is read is typed at the console now.
+    bool inputIsConsole() const { return inputIsConsole_; }
 
   private:
     std::FILE* in_;
     std::FILE* out_;
     std::FILE* err_;
+    bool inputIsConsole_ = false;
     std::vector<std::FILE*> toConsole_;
     std::thread consoleWriter_;
     std::thread inputReader_;

@@ -55,7 +55,11 @@ INSTANTIATE_TEST_SUITE_P(
         // GBK "财产" (B2 C6 B2 FA) is not UTF-8: that line alone goes to the code page.
         DecodeCase{"ansi_line_among_utf8", "财\t1\n\xB2\xC6\xB2\xFA\t2\r\n离婚\t3\n\xB2\xC6",
                    "财\t1\n<ansi 8>离婚\t3\n<ansi 2>"},
-        DecodeCase{"one_byte", "\xB2", "<ansi 1>"}),
+        DecodeCase{"one_byte", "\xB2", "<ansi 1>"},
+        // `copy a.txt+b.txt` ends the joined file with Ctrl+Z; nothing after it is read.
+        DecodeCase{"ctrl_z_ends_the_file", "财\t1\r\n\x1A", "财\t1\r\n"},
+        DecodeCase{"ctrl_z_line", "财\t1\n\x1A\n离婚\t2\n", "财\t1\n"},
+        DecodeCase{"ctrl_z_inside_a_line_is_data", "财\x1A\t1\n", "财\x1A\t1\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -50,12 +50,15 @@ TEST(HalvingReasons, ReadsChineseWordsAndAliasesAndRefusesTheRest) {
     const auto all = ParseHalvingReasons("调解,撤诉,简易程序,反诉");
     ASSERT_TRUE(all.has_value());
     EXPECT_EQ(all->size(), 4U);
-    const auto mixed = ParseHalvingReasons("调解、summary");
+    // The separators an English keyboard and a Chinese input method type.
+    const auto mixed = ParseHalvingReasons("调解、summary，反诉");
     ASSERT_TRUE(mixed.has_value());
-    EXPECT_EQ(*mixed, (std::vector{HalvingReason::Mediation, HalvingReason::Summary}));
+    EXPECT_EQ(*mixed, (std::vector{HalvingReason::Mediation, HalvingReason::Summary,
+                                   HalvingReason::Counterclaim}));
     EXPECT_FALSE(ParseHalvingReasons("打折").has_value());
     EXPECT_FALSE(ParseHalvingReasons("").has_value());
     EXPECT_FALSE(ParseHalvingReasons("调解,").has_value());
+    EXPECT_FALSE(ParseHalvingReasons("调解，").has_value());
 }
 
 TEST(HalvingText, TheNoteIsTheRefusalOrTheCaseNote) {

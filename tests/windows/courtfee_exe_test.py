@@ -190,6 +190,12 @@ class Arguments(unittest.TestCase):
             with self.subTest(args=args):
                 self.assert_same_as_native(args, CHINESE_WINDOWS)
 
+    def test_slash_question_mark_shows_the_usage(self):
+        for flag in ("/?", "-?"):
+            with self.subTest(flag=flag):
+                run = run_exe([flag])
+                self.assertEqual((run.returncode, run.stdout), (0, run_native(["--help"]).stdout))
+
     def test_json_answers_as_on_linux(self):
         for args in (["1、财产案件", "1000000"], ["--explain", "1、执行案件"],
                      ["--halve", "反诉", "1、财产案件", "10001"], ["1、财产案件", "abc"]):
@@ -258,7 +264,8 @@ class Batch(unittest.TestCase):
         text = "1、财产案件\t1000000\r\n2、破产案件\t１２３４５\r\n1、离婚案件\t300000".encode()
         native = run_native(["--batch"], text).stdout
         for name, data in (("utf-16", b"\xff\xfe" + text.decode().encode("utf-16-le")),
-                           ("gbk", text.decode().encode("gbk"))):
+                           ("gbk", text.decode().encode("gbk")),
+                           ("joined by copy a+b, which ends them with Ctrl+Z", text + b"\r\n\x1a")):
             with self.subTest(encoding=name):
                 self.assertEqual(run_exe(["--batch"], data).stdout, native)
 
@@ -314,8 +321,28 @@ class Console(unittest.TestCase):
         session.type("\x1a\r")
         self.assertEqual(session.finish(), 0)
         shown = re.sub(r"[ \t]+", " ", session.text())
+        self.assertIn("输完后按 Ctrl+Z 再按 Enter 得出收费", shown)
         self.assertIn("1、财产案件 10000 50.00", shown)
         self.assertIn("2、破产案件 1e9 300000.00", shown)
+
+    def test_ctrl_c_is_an_interruption_not_the_end_of_the_cases(self):
+        session = ConsoleSession(["--batch"])
+        session.read_for(1.0)
+        session.type("1、财产案件\t10000\r")
+        session.read_for(0.5)
+        session.type("\x03")
+        # Windows ends the program with STATUS_CONTROL_C_EXIT, of which Wine keeps the low byte.
+        self.assertEqual(session.finish(), 0xC000013A & 0xFF)
+        self.assertNotIn("50.00", session.text())
+
+    def test_opened_from_explorer_the_usage_stays_until_enter(self):
+        session = ConsoleSession([])
+        session.read_for(2.0)
+        self.assertIsNone(session.process.poll())
+        session.type("\r")
+        self.assertEqual(session.finish(), 0)
+        self.assertIn("用法 / Usage:", session.text())
+        self.assertIn("按 Enter 键关闭此窗口", session.text())
 
 
 class Binary(unittest.TestCase):
