@@ -10,7 +10,8 @@ configure_file(courtfee.rc.in ${CMAKE_CURRENT_BINARY_DIR}/courtfee.rc @ONLY)
 add_executable(courtfee windows_main.cpp windows_console.cpp ${CMAKE_CURRENT_BINARY_DIR}/courtfee.rc)
 zq_set_warnings(courtfee)
 target_link_libraries(courtfee PRIVATE zq_cli)
-# wmain receives the arguments in UTF-16.
-target_link_options(courtfee PRIVATE -municode -static -s)
+# wmain receives the arguments in UTF-16. Without a link-time stamp in the PE header, two builds
+# of the same source give the same bytes, so a published courtfee.exe can be rebuilt and compared.
+target_link_options(courtfee PRIVATE -municode -static -s -Wl,--no-insert-timestamp)
 set_property(SOURCE ${CMAKE_CURRENT_BINARY_DIR}/courtfee.rc APPEND PROPERTY OBJECT_DEPENDS ${ZQ_ICON}
              ${ZQ_MANIFEST})

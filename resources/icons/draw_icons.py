@@ -1,17 +1,21 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Draws the program's two 32x32 icons as PNG files, with nothing but the standard library.
+"""Draws the program's icons, with nothing but the standard library.
 
-main.png     the main window's and the application's icon: 24-bit colour with a transparency
-             mask; a pale-blue grid of cells under a darker blue bar, one cell outlined in red.
-main.ico     the same icon for courtfee.exe, as Windows picks a size: 16 (each pixel the mean
-             of four), 32, and 64 pixels (each pixel doubled), stored as PNG images.
-measures.png the fee-rules window's icon: 256 colours (8 bits per pixel); a page of rules with
-             a red seal.
+main.png     the calculator window's and the application's icon, 32x32: 24-bit colour with a
+             transparency mask; a pale-blue grid of cells under a darker blue bar, one cell
+             outlined in red.
+main.ico     the same icon for courtfee.exe, in the sizes Windows asks for: 16, 24, 32 and 48
+             pixels, each drawn on its own whole-pixel layout (LAYOUTS) so that no line is
+             blurred by scaling; 64 and 256 pixels are the 32 with each pixel made 2x2 and 8x8,
+             for Explorer's large views and high-DPI screens. Every image is stored as a PNG,
+             which Windows reads in icons since Vista; the 32 is main.png byte for byte.
+measures.png the fee-rules window's icon, 32x32: 256 colours (8 bits per pixel); a page of rules
+             with a red seal.
 
 Run it from this folder to regenerate them: python3 draw_icons.py
 """
-import os
+import collections
 import struct
 import zlib
 
@@ -23,45 +27,75 @@ def chunk(kind, data):
     return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
 
 
-def write_png(path, header, rows, extra=b""):
+def png_bytes(header, rows, extra=b""):
     raw = b"".join(b"\x00" + row for row in rows)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + extra +
+            chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def write_png(path, header, rows, extra=b""):
     with open(path, "wb") as out:
-        out.write(b"\x89PNG\r\n\x1a\n")
-        out.write(chunk(b"IHDR", header))
-        out.write(extra)
-        out.write(chunk(b"IDAT", zlib.compress(raw, 9)))
-        out.write(chunk(b"IEND", b""))
+        out.write(png_bytes(header, rows, extra))
 
 
-def main_icon():
+# Where the calculator icon's parts sit at each size, in whole pixels: the bar's left edge, top,
+# width, height and highlighted top rows, the rows between the bar and the grid, and the step
+# from one grid line to the next across and down (a cell plus one line). Every size is drawn from
+# its own numbers rather than scaled from another, so each line lands on a whole pixel.
+Layout = collections.namedtuple(
+    "Layout", "left top bar_width bar_height highlight gap step_x step_y")
+LAYOUTS = {
+    16: Layout(2, 1, 13, 3, 1, 1, 3, 3),
+    24: Layout(2, 2, 21, 6, 1, 1, 5, 4),
+    # As main.png has always been drawn; the bar stops one pixel short of the grid's right edge.
+    32: Layout(2, 2, 28, 8, 1, 1, 7, 6),
+    48: Layout(4, 3, 41, 12, 1, 2, 10, 9),
+}
+# Sizes drawn as whole-pixel copies of another, for Explorer's largest views and high-DPI screens.
+ENLARGED = {64: (32, 2), 256: (32, 8)}
+
+
+def main_icon(size):
+    """The calculator icon at size x size pixels, as rows of (red, green, blue, alpha)."""
+    if size in ENLARGED:
+        base, factor = ENLARGED[size]
+        return enlarged(main_icon(base), factor)
     clear = (0, 0, 0, 0)
     bar = (30, 70, 160, 255)
     bar_light = (70, 115, 200, 255)
     grid_line = (90, 130, 190, 255)
     cell = (200, 225, 250, 255)
     red = (220, 30, 30, 255)
-    px = [[clear] * SIZE for _ in range(SIZE)]
+    at = LAYOUTS[size]
+    px = [[clear] * size for _ in range(size)]
     # The darker bar, like a calculator's display.
-    for y in range(2, 10):
-        for x in range(2, 30):
-            px[y][x] = bar_light if y == 2 else bar
-    # Four by three cells of 6 x 5 pixels with one-pixel grid lines.
-    left, top, cw, ch = 2, 11, 7, 6
+    for y in range(at.top, at.top + at.bar_height):
+        for x in range(at.left, at.left + at.bar_width):
+            px[y][x] = bar_light if y < at.top + at.highlight else bar
+    # Four by three cells with one-pixel grid lines; neighbouring cells share a line.
+    grid_top = at.top + at.bar_height + at.gap
+
+    def draw_cell(col, row, edge_colour, inside_colour=None):
+        x0, y0 = at.left + col * at.step_x, grid_top + row * at.step_y
+        x1, y1 = x0 + at.step_x, y0 + at.step_y
+        for y in range(y0, y1 + 1):
+            for x in range(x0, x1 + 1):
+                if y in (y0, y1) or x in (x0, x1):
+                    px[y][x] = edge_colour
+                elif inside_colour:
+                    px[y][x] = inside_colour
+
     for row in range(3):
         for col in range(4):
-            x0, y0 = left + col * cw, top + row * ch
-            for y in range(y0, y0 + ch + 1):
-                for x in range(x0, x0 + cw + 1):
-                    edge = y in (y0, y0 + ch) or x in (x0, x0 + cw)
-                    px[y][x] = grid_line if edge else cell
+            draw_cell(col, row, grid_line, cell)
     # One cell outlined in red: the result.
-    x0, y0 = left + 3 * cw, top + 2 * ch
-    for y in range(y0, y0 + ch + 1):
-        for x in range(x0, x0 + cw + 1):
-            if y in (y0, y0 + ch) or x in (x0, x0 + cw):
-                px[y][x] = red
-    write_png("main.png", *rgba_png(px))
-    write_ico("main.ico", [rgba_png(halved(px)), rgba_png(px), rgba_png(doubled(px))])
+    draw_cell(3, 2, red)
+    return px
+
+
+def write_main_icons():
+    write_png("main.png", *rgba_png(main_icon(32)))
+    write_ico("main.ico", [rgba_png(main_icon(size)) for size in (16, 24, 32, 48, 64, 256)])
 
 
 def rgba_png(px):
@@ -69,29 +103,21 @@ def rgba_png(px):
     return struct.pack(">IIBBBBB", len(px), len(px), 8, 6, 0, 0, 0), rows
 
 
-def halved(px):
-    n = len(px) // 2
-    return [[tuple(sum(px[2 * y + dy][2 * x + dx][c] for dy in (0, 1) for dx in (0, 1)) // 4
-                   for c in range(4)) for x in range(n)] for y in range(n)]
-
-
-def doubled(px):
-    return [[p for p in line for _ in (0, 1)] for line in px for _ in (0, 1)]
+def enlarged(px, factor):
+    return [[p for p in line for _ in range(factor)] for line in px for _ in range(factor)]
 
 
 def write_ico(path, images):
     """An icon directory whose entries are whole PNG files, as Windows Vista and later read."""
-    pngs = []
-    for header, rows in images:
-        write_png(path + ".part", header, rows)
-        with open(path + ".part", "rb") as part:
-            pngs.append((struct.unpack(">I", header[:4])[0], part.read()))
-    os.remove(path + ".part")
+    pngs = [(struct.unpack(">I", header[:4])[0], png_bytes(header, rows))
+            for header, rows in images]
     offset = 6 + 16 * len(pngs)
     with open(path, "wb") as out:
         out.write(struct.pack("<HHH", 0, 1, len(pngs)))
         for size, data in pngs:
-            out.write(struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(data), offset))
+            # A width and height of 0 in the directory mean 256.
+            out.write(struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(data),
+                                  offset))
             offset += len(data)
         for _, data in pngs:
             out.write(data)
@@ -137,5 +163,5 @@ def measures_icon():
 
 
 if __name__ == "__main__":
-    main_icon()
+    write_main_icons()
     measures_icon()
