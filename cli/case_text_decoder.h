@@ -8,11 +8,11 @@
 namespace zq::cli {
 
 // Turns a case file, as Windows programs save it, into the UTF-8 lines `--batch` reads. UTF-8
-// passes unchanged. A file that begins with the UTF-16 little-endian byte-order mark (Excel's
-// "Unicode 文本") is converted whole. Any other line that is not valid UTF-8 is taken to be in the
-// system's ANSI code page (GBK on a Chinese Windows: Excel's "文本文件(制表符分隔)" and the old
-// Notepad's "ANSI") and converted by fromAnsi. A line that begins with Ctrl+Z ends the file, as
-// in a Windows text file.
+// passes unchanged. A file that begins with a UTF-16 byte-order mark (Excel's "Unicode 文本",
+// Notepad's "UTF-16 LE" and "UTF-16 BE") is converted whole. Any other line that is not valid
+// UTF-8 is taken to be in the system's ANSI code page (GBK on a Chinese Windows: Excel's
+// "文本文件(制表符分隔)" and the old Notepad's "ANSI") and converted by fromAnsi. Ctrl+Z ends the
+// text, as in any Windows text file.
 class CaseTextDecoder {
   public:
     using AnsiDecoder = std::function<std::string(std::string_view)>;
@@ -24,8 +24,9 @@ class CaseTextDecoder {
     std::string Finish();
 
   private:
-    enum class Encoding { Undecided, Lines, Utf16 };
+    enum class Encoding { Undecided, Lines, Utf16LittleEndian, Utf16BigEndian };
     std::string DecodeLine(std::string_view line) const;
+    std::string TakeLines();
     std::string TakeUtf16(bool atEnd);
 
     AnsiDecoder fromAnsi_;

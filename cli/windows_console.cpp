@@ -106,13 +106,12 @@ bool WriteAll(HANDLE pipe, std::string_view bytes) {
     return true;
 }
 
-// Feeds what is typed at the console into the pipe as UTF-8. Ctrl+Z at the start of a line ends
-// the input, as in every Windows console program.
+// Feeds what is typed at the console into the pipe as UTF-8. Ctrl+Z ends the input, as in every
+// Windows console program; what was typed before it on its line is the last line.
 void FeedFromConsole(HANDLE console, HANDLE pipe) {
     constexpr wchar_t kEndOfInput = 0x1A;
     wchar_t buffer[4096];
     std::wstring pending;
-    bool lineStart = true;
     bool ended = false;
     DWORD got = 0;
     for (;;) {
@@ -126,10 +125,9 @@ void FeedFromConsole(HANDLE console, HANDLE pipe) {
             break;
         }
         for (DWORD i = 0; i < got && !ended; ++i) {
-            ended = lineStart && buffer[i] == kEndOfInput;
+            ended = buffer[i] == kEndOfInput;
             if (!ended) {
                 pending.push_back(buffer[i]);
-                lineStart = buffer[i] == L'\n';
             }
         }
         // A high surrogate waits for its partner from the next read.
@@ -200,7 +198,8 @@ std::vector<std::string> Utf8Arguments(int argc, const wchar_t* const* argv) {
     return arguments;
 }
 
-StandardStreams::StandardStreams(InputUse input) : in_(stdin), out_(stdout), err_(stderr) {
+StandardStreams::StandardStreams(InputUse input, std::string_view typingHint)
+    : in_(stdin), out_(stdout), err_(stderr) {
     // No CR LF translation and no Ctrl+Z as end of file: the bytes are the program's.
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
@@ -242,6 +241,11 @@ StandardStreams::StandardStreams(InputUse input) : in_(stdin), out_(stdout), err
     const bool console = IsConsole(inHandle);
     inputIsConsole_ = console && input != InputUse::None;
     const bool bridged = input != InputUse::None && (console || input == InputUse::CaseLines);
+    // The hint is on the screen before the console is read: a read that has begun would echo
+    // the typing over it.
+    if (inputIsConsole_ && !typingHint.empty() && errIsConsole) {
+        WriteToConsole(errHandle, FromUtf8(typingHint));
+    }
     if (bridged && CreatePipe(&pipeRead, &pipeWrite, nullptr, 0)) {
         if (std::FILE* stream = StreamOn(pipeRead, "rb", _O_RDONLY)) {
             in_ = stream;

@@ -29,7 +29,8 @@ void WaitForEnter(std::string_view prompt);
 class StandardStreams {
   public:
     // input: what standard input will be read for; an unread console is left alone.
-    explicit StandardStreams(InputUse input);
+    // typingHint: shown on the console when the input is typed there.
+    explicit StandardStreams(InputUse input, std::string_view typingHint = {});
     // Closes the bridged streams and waits until the console has shown all that was written.
     ~StandardStreams();
     StandardStreams(const StandardStreams&) = delete;
@@ -38,8 +39,6 @@ class StandardStreams {
     std::FILE* in() const { return in_; }
     std::FILE* out() const { return out_; }
     std::FILE* err() const { return err_; }
-    // Whether what is read is typed at the console now.
-    bool inputIsConsole() const { return inputIsConsole_; }
 
   private:
     std::FILE* in_;

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 // courtfee.exe: the arguments arrive as UTF-16 (wmain), whatever the system's code page.
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,10 +42,8 @@ int wmain(int argc, wchar_t** argv) {
     const zq::cli::InputUse input = zq::cli::StandardInputUse(count, pointers.data());
     int status = 0;
     {
-        const zq::cli::StandardStreams streams(input);
-        if (input == zq::cli::InputUse::CaseLines && streams.inputIsConsole()) {
-            std::fwrite(kTypeTheCases.data(), 1, kTypeTheCases.size(), streams.err());
-        }
+        const zq::cli::StandardStreams streams(
+            input, input == zq::cli::InputUse::CaseLines ? kTypeTheCases : std::string_view());
         status = zq::cli::RunCourtfee(count, pointers.data(), streams.in(), streams.out(),
                                       streams.err());
     }

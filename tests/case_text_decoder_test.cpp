@@ -50,16 +50,24 @@ INSTANTIATE_TEST_SUITE_P(
                                "\x40\xD8\x00\xDC",
                                16),
                    "财\t1\r\n\xF0\xA0\x80\x80"},
-        DecodeCase{"utf16_cut_short", std::string("\xFF\xFE\x22\x8D\x40\xD8\x41", 7),
-                   "财\xEF\xBF\xBD\xEF\xBF\xBD"},
+        DecodeCase{"utf16_big_endian",
+                   std::string("\xFE\xFF\x8D\x22\x00\t\x00"
+                               "1",
+                               8),
+                   "财\t1"},
+        // copy a+b appends one Ctrl+Z byte, which leaves UTF-16 with an odd byte: dropped.
+        DecodeCase{"utf16_joined_by_copy", std::string("\xFF\xFE\x22\x8D\x40\xD8\x1A", 7),
+                   "财\xEF\xBF\xBD"},
+        DecodeCase{"utf16_ctrl_z", std::string("\xFF\xFE\x22\x8D\x1A\x00\x22\x8D", 8), "财"},
         // GBK "财产" (B2 C6 B2 FA) is not UTF-8: that line alone goes to the code page.
         DecodeCase{"ansi_line_among_utf8", "财\t1\n\xB2\xC6\xB2\xFA\t2\r\n离婚\t3\n\xB2\xC6",
                    "财\t1\n<ansi 8>离婚\t3\n<ansi 2>"},
         DecodeCase{"one_byte", "\xB2", "<ansi 1>"},
-        // `copy a.txt+b.txt` ends the joined file with Ctrl+Z; nothing after it is read.
-        DecodeCase{"ctrl_z_ends_the_file", "财\t1\r\n\x1A", "财\t1\r\n"},
+        // Ctrl+Z ends the text wherever it stands: after a last line without its line end
+        // (copy a+b of Notepad files), at the end of a typed line, or on a line of its own.
+        DecodeCase{"ctrl_z_after_the_last_line", "财\t1\r\n离婚\t2\x1A", "财\t1\r\n离婚\t2"},
         DecodeCase{"ctrl_z_line", "财\t1\n\x1A\n离婚\t2\n", "财\t1\n"},
-        DecodeCase{"ctrl_z_inside_a_line_is_data", "财\x1A\t1\n", "财\x1A\t1\n"}),
+        DecodeCase{"ctrl_z_in_gbk", "\xB2\xC6\t1\x1A\n\xB2\xC6", "<ansi 4>"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

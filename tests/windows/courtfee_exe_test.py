@@ -263,9 +263,13 @@ class Batch(unittest.TestCase):
         # tab-separated text and the old Notepad's "ANSI" (GBK): the same answers as UTF-8.
         text = "1、财产案件\t1000000\r\n2、破产案件\t１２３４５\r\n1、离婚案件\t300000".encode()
         native = run_native(["--batch"], text).stdout
-        for name, data in (("utf-16", b"\xff\xfe" + text.decode().encode("utf-16-le")),
+        utf16 = b"\xff\xfe" + text.decode().encode("utf-16-le")
+        # copy a.txt+b.txt ends the joined file with a Ctrl+Z byte, right after the last line.
+        for name, data in (("utf-16", utf16),
+                           ("utf-16 big-endian", b"\xfe\xff" + text.decode().encode("utf-16-be")),
                            ("gbk", text.decode().encode("gbk")),
-                           ("joined by copy a+b, which ends them with Ctrl+Z", text + b"\r\n\x1a")):
+                           ("joined by copy", text + b"\x1a"),
+                           ("utf-16 joined by copy", utf16 + b"\x1a")):
             with self.subTest(encoding=name):
                 self.assertEqual(run_exe(["--batch"], data).stdout, native)
 
@@ -313,17 +317,18 @@ class Console(unittest.TestCase):
         self.assertIn("未知选项 / unknown option: --bogus\n用法见 courtfee --help", session.text())
 
     def test_typed_cases_end_with_ctrl_z(self):
-        session = ConsoleSession(["--batch"])
-        session.read_for(1.0)
-        session.type("1、财产案件\t10000\r")
-        session.type("2、破产案件\t1e9\r")
-        session.read_for(0.5)
-        session.type("\x1a\r")
-        self.assertEqual(session.finish(), 0)
-        shown = re.sub(r"[ \t]+", " ", session.text())
-        self.assertIn("输完后按 Ctrl+Z 再按 Enter 得出收费", shown)
-        self.assertIn("1、财产案件 10000 50.00", shown)
-        self.assertIn("2、破产案件 1e9 300000.00", shown)
+        # Ctrl+Z on a line of its own, or after the last case on its line.
+        for last_line in ("2、破产案件\t1e9\r\x1a\r", "2、破产案件\t1e9\x1a\r"):
+            with self.subTest(last_line=last_line):
+                session = ConsoleSession(["--batch"])
+                session.read_for(1.0)
+                session.type("1、财产案件\t10000\r")
+                session.type(last_line)
+                self.assertEqual(session.finish(), 0)
+                shown = re.sub(r"[ \t]+", " ", session.text())
+                self.assertIn("输完后按 Ctrl+Z 再按 Enter 得出收费", shown)
+                self.assertIn("1、财产案件 10000 50.00", shown)
+                self.assertIn("2、破产案件 1e9 300000.00", shown)
 
     def test_ctrl_c_is_an_interruption_not_the_end_of_the_cases(self):
         session = ConsoleSession(["--batch"])

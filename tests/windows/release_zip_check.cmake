@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: MIT
-# Builds the release zip with CPack and checks it as a user gets it: one folder holding
+# Builds the release zip with CPack and checks it as a user gets it: one folder, courtfee, holding
 # courtfee.exe (the build's own), README.txt and LICENSE.txt; both texts with CR LF line ends and
 # the readme with a UTF-8 byte-order mark, so that every Notepad shows them right; and every cmd
 # example the readme shows with its output gives that output when run from the unpacked folder.
@@ -23,14 +23,14 @@ string(REGEX REPLACE "\n$" "" listing "${listing}")
 string(REPLACE "\n" ";" entries "${listing}")
 list(FILTER entries EXCLUDE REGEX "/$")
 list(SORT entries)
-set(wanted ${PACKAGE}/LICENSE.txt ${PACKAGE}/README.txt ${PACKAGE}/courtfee.exe)
+set(wanted courtfee/LICENSE.txt courtfee/README.txt courtfee/courtfee.exe)
 if(NOT status EQUAL 0 OR NOT entries STREQUAL wanted)
   message(FATAL_ERROR "the zip holds:\n${listing}\nnot:\n${wanted}")
 endif()
 
 set(unpacked ${out}/unpacked)
 file(ARCHIVE_EXTRACT INPUT ${zip} DESTINATION ${unpacked})
-set(folder ${unpacked}/${PACKAGE})
+set(folder ${unpacked}/courtfee)
 execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${EXE} ${folder}/courtfee.exe
                 RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
