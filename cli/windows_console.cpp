@@ -29,16 +29,19 @@ std::string ToUtf8(std::wstring_view text) {
     return utf8;
 }
 
-std::wstring FromUtf8(std::string_view text) {
+// Bytes in a code page (CP_UTF8, or CP_ACP: 936 on a Chinese Windows) to UTF-16.
+std::wstring Widen(UINT codePage, std::string_view text) {
     if (text.empty()) {
         return {};
     }
     const int size = static_cast<int>(text.size());
-    const int units = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+    const int units = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(units), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), units);
+    MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), units);
     return wide;
 }
+
+std::wstring FromUtf8(std::string_view text) { return Widen(CP_UTF8, text); }
 
 bool IsHighSurrogate(wchar_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 
@@ -145,16 +148,7 @@ void FeedFromConsole(HANDLE console, HANDLE pipe) {
 }
 
 // The system's ANSI code page (936 on a Chinese Windows) to UTF-8.
-std::string AnsiToUtf8(std::string_view text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(text.size());
-    const int units = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(units), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), units);
-    return ToUtf8(wide);
-}
+std::string AnsiToUtf8(std::string_view text) { return ToUtf8(Widen(CP_ACP, text)); }
 
 // Feeds a case file or pipe into the pipe as UTF-8 lines.
 void FeedDecodedCases(HANDLE input, HANDLE pipe) {
