@@ -223,34 +223,6 @@ int PriceOneCase(const Options& options, std::FILE* out, std::FILE* err) {
     return answer.ok() ? kExitOk : Fail(err, answer.note);
 }
 
-int Run(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err);
-
-}  // namespace
-
-InputUse StandardInputUse(int argc, const char* const* argv) {
-    Options options;
-    if (ParseOptions(argc, argv, options) || options.help || options.version) {
-        return InputUse::None;
-    }
-    if (options.mcp) {
-        return InputUse::Protocol;
-    }
-    return options.batch ? InputUse::CaseLines : InputUse::None;
-}
-
-int RunCourtfee(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err) {
-    const int status = Run(argc, argv, in, out, err);
-    // A full disk, a lost network drive or a closed pipe must not pass for success: the answers
-    // did not arrive.
-    if (std::fflush(out) != 0 || std::ferror(out) != 0) {
-        WriteLine(err, "courtfee: 无法写出结果 / cannot write the output");
-        return kExitFailed;
-    }
-    return status;
-}
-
-namespace {
-
 int Run(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err) {
     Options options;
     if (const auto problem = ParseOptions(argc, argv, options)) {
@@ -309,4 +281,27 @@ int Run(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::F
 }
 
 }  // namespace
+
+InputUse StandardInputUse(int argc, const char* const* argv) {
+    Options options;
+    if (ParseOptions(argc, argv, options) || options.help || options.version) {
+        return InputUse::None;
+    }
+    if (options.mcp) {
+        return InputUse::Protocol;
+    }
+    return options.batch ? InputUse::CaseLines : InputUse::None;
+}
+
+int RunCourtfee(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err) {
+    const int status = Run(argc, argv, in, out, err);
+    // A full disk, a lost network drive or a closed pipe must not pass for success: the answers
+    // did not arrive.
+    if (std::fflush(out) != 0 || std::ferror(out) != 0) {
+        WriteLine(err, "courtfee: 无法写出结果 / cannot write the output");
+        return kExitFailed;
+    }
+    return status;
+}
+
 }  // namespace zq::cli

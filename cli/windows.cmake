@@ -7,7 +7,8 @@ set(ZQ_ICON ${PROJECT_SOURCE_DIR}/resources/icons/main.ico)
 set(ZQ_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/courtfee.manifest)
 configure_file(courtfee.rc.in ${CMAKE_CURRENT_BINARY_DIR}/courtfee.rc @ONLY)
 
-add_executable(courtfee windows_main.cpp windows_console.cpp ${CMAKE_CURRENT_BINARY_DIR}/courtfee.rc)
+add_executable(courtfee windows_main.cpp windows_console.cpp windows_text.cpp
+               ${CMAKE_CURRENT_BINARY_DIR}/courtfee.rc)
 zq_set_warnings(courtfee)
 target_link_libraries(courtfee PRIVATE zq_cli)
 # wmain receives the arguments in UTF-16. Without a link-time stamp in the PE header, two builds

@@ -13,33 +13,10 @@
 
 #include "cli/case_text_decoder.h"
 #include "cli/utf8_checks.h"
+#include "cli/windows_text.h"
 
 namespace zq::cli {
 namespace {
-
-std::string ToUtf8(std::wstring_view text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(text.size());
-    const int bytes =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), bytes, nullptr, nullptr);
-    return utf8;
-}
-
-// Bytes in a code page (CP_UTF8, or CP_ACP: 936 on a Chinese Windows) to UTF-16.
-std::wstring Widen(UINT codePage, std::string_view text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(text.size());
-    const int units = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(units), L'\0');
-    MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), units);
-    return wide;
-}
 
 std::wstring FromUtf8(std::string_view text) { return Widen(CP_UTF8, text); }
 

@@ -3,7 +3,9 @@
 # Explorer reads from it (version and icon); and the zip as a user unpacks it.
 include(${CMAKE_CURRENT_LIST_DIR}/wine_prefix.cmake)
 
-add_executable(version_info_check ${CMAKE_CURRENT_LIST_DIR}/version_info_check.cpp)
+add_executable(version_info_check ${CMAKE_CURRENT_LIST_DIR}/version_info_check.cpp
+               ${PROJECT_SOURCE_DIR}/cli/windows_text.cpp)
+target_include_directories(version_info_check PRIVATE ${PROJECT_SOURCE_DIR})
 zq_set_warnings(version_info_check)
 target_compile_definitions(version_info_check PRIVATE UNICODE _UNICODE
   ZQ_VERSION="${PROJECT_VERSION}")

@@ -14,18 +14,13 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/windows_text.h"
+
 namespace {
 
-int failures = 0;
+using zq::cli::ToUtf8;
 
-std::string Utf8(std::wstring_view text) {
-    const int size = static_cast<int>(text.size());
-    const int bytes =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), bytes, nullptr, nullptr);
-    return utf8;
-}
+int failures = 0;
 
 // The code units too: a wrongly decoded string can look right once printed.
 std::string CodeUnits(std::wstring_view text) {
@@ -88,7 +83,7 @@ void CheckVersionInfo(const wchar_t* exe) {
     for (const Expected& expected : kStrings) {
         const std::wstring key =
             std::wstring(L"\\StringFileInfo\\") + expected.block + L"\\" + expected.name;
-        const std::string where = Utf8(expected.block) + " " + Utf8(expected.name);
+        const std::string where = ToUtf8(expected.block) + " " + ToUtf8(expected.name);
         if (!VerQueryValueW(info.data(), key.c_str(), &data, &length) || length == 0) {
             Fail(where + ": missing");
             continue;
@@ -96,10 +91,10 @@ void CheckVersionInfo(const wchar_t* exe) {
         // length counts the closing NUL for a string value.
         const std::wstring_view got(static_cast<const wchar_t*>(data), length - 1);
         if (got != expected.value) {
-            Fail(where + ": \"" + Utf8(got) + "\"" + CodeUnits(got) + ", wanted \"" +
-                 Utf8(expected.value) + "\"" + CodeUnits(expected.value));
+            Fail(where + ": \"" + ToUtf8(got) + "\"" + CodeUnits(got) + ", wanted \"" +
+                 ToUtf8(expected.value) + "\"" + CodeUnits(expected.value));
         } else {
-            std::printf("ok %s: %s\n", where.c_str(), Utf8(got).c_str());
+            std::printf("ok %s: %s\n", where.c_str(), ToUtf8(got).c_str());
         }
     }
 }
