@@ -6,23 +6,30 @@
 
 #include "calc/catalogue.h"
 #include "calc/price.h"
-#include "runtime/fen_text.h"
+#include "runtime/number_text.h"
 
 namespace zq {
 namespace {
 
 constexpr std::uint64_t kNoFee = std::numeric_limits<std::uint64_t>::max();
 
+// The fee the Calculate command shows for an amount in fen, in fen.
+std::uint64_t FeeOfAmount(std::string_view type, std::uint64_t amountFen) {
+    const std::optional<Fen> fee =
+        Fen::FromShownFee(ComputeFee(type, Fen::FromCount(amountFen).Text()).feeText);
+    return fee ? fee->Count().value_or(kNoFee) : kNoFee;
+}
+
 // The first amount in [low, high] whose fee reaches target; nothing when even high's does not.
 // The fee is non-decreasing over the range searched.
 std::optional<std::uint64_t> FirstReaching(std::string_view type, std::uint64_t low,
                                            std::uint64_t high, std::uint64_t target) {
-    if (FeeFenOfAmount(type, high) < target) {
+    if (FeeOfAmount(type, high) < target) {
         return std::nullopt;
     }
     while (low < high) {
         const std::uint64_t mid = low + (high - low) / 2;
-        if (FeeFenOfAmount(type, mid) >= target) {
+        if (FeeOfAmount(type, mid) >= target) {
             high = mid;
         } else {
             low = mid + 1;
@@ -31,67 +38,98 @@ std::optional<std::uint64_t> FirstReaching(std::string_view type, std::uint64_t 
     return low;
 }
 
-void KeepNearest(AmountsForFee& out, std::uint64_t fee, std::uint64_t target) {
-    if (fee < target) {
-        out.nearestBelowFen = std::max(out.nearestBelowFen.value_or(0), fee);
-    } else {
-        out.nearestAboveFen = std::min(out.nearestAboveFen.value_or(kNoFee), fee);
-    }
-}
+struct Search {
+    std::vector<std::pair<std::uint64_t, std::optional<std::uint64_t>>> ranges;
+    std::optional<std::uint64_t> below;
+    std::optional<std::uint64_t> above;
+    bool beyondSearch = false;
+};
 
-}  // namespace
-
-std::uint64_t FeeFenOfAmount(std::string_view typeText, std::uint64_t amountFen) {
-    return FenOfShownFee(ComputeFee(typeText, FenText(amountFen)).feeText).value_or(kNoFee);
-}
-
-std::optional<AmountsForFee> FindAmountsForFee(std::string_view typeText, std::uint64_t feeFen,
-                                               bool wholeFen) {
-    const FeeRule rule = catalogue::RuleOfType(typeText).rule;
-    if (rule == FeeRule::NoRule) {
-        return std::nullopt;
-    }
+// With wholeFen false the fee asked about lies strictly between feeFen and feeFen + 1.
+Search SearchFee(std::string_view type, FeeRule rule, std::uint64_t feeFen, bool wholeFen) {
     // An intellectual-property case of amount 0 is the one jump back down in any rule (Article 13,
-    // item (三): 1000 yuan without an amount, 50 from the first fen); it is looked at on its own.
+    // item (三): a fixed fee without an amount, the scale from the first fen); it is looked at on
+    // its own.
     const bool zeroApart = rule == FeeRule::IntellectualProperty;
     const std::uint64_t start = zeroApart ? 1 : 0;
     // The smallest fee that counts as reaching what was asked (a fee past 64 bits stays there:
     // no amount searched reaches it).
     const std::uint64_t target = wholeFen || feeFen == kNoFee ? feeFen : feeFen + 1;
 
-    AmountsForFee out;
+    Search out;
     const std::optional<std::uint64_t> first =
-        FirstReaching(typeText, start, kLargestAmountFen, target);
-    const std::uint64_t firstFee = first ? FeeFenOfAmount(typeText, *first) : kNoFee;
+        FirstReaching(type, start, kLargestAmountFen, target);
+    const std::uint64_t firstFee = first ? FeeOfAmount(type, *first) : kNoFee;
     if (wholeFen && firstFee == feeFen && feeFen != kNoFee) {
         const std::optional<std::uint64_t> past =
-            FirstReaching(typeText, *first, kLargestAmountFen, feeFen + 1);
-        out.ranges.push_back({*first, past ? std::optional(*past - 1) : std::nullopt});
+            FirstReaching(type, *first, kLargestAmountFen, feeFen + 1);
+        out.ranges.emplace_back(*first, past ? std::optional(*past - 1) : std::nullopt);
     } else {
         if (first) {
-            out.nearestAboveFen = firstFee;
+            out.above = firstFee;
         }
         if (!first || *first > start) {
-            out.nearestBelowFen = FeeFenOfAmount(typeText, first ? *first - 1 : kLargestAmountFen);
+            out.below = FeeOfAmount(type, first ? *first - 1 : kLargestAmountFen);
         }
-        out.beyondSearch =
-            !first && *out.nearestBelowFen > FeeFenOfAmount(typeText, kLargestAmountFen / 2);
+        out.beyondSearch = !first && *out.below > FeeOfAmount(type, kLargestAmountFen / 2);
     }
     if (zeroApart) {
-        const std::uint64_t zeroFee = FeeFenOfAmount(typeText, 0);
+        const std::uint64_t zeroFee = FeeOfAmount(type, 0);
         if (wholeFen && zeroFee == feeFen) {
-            if (!out.ranges.empty() && out.ranges.front().minFen == 1) {
-                out.ranges.front().minFen = 0;
+            if (!out.ranges.empty() && out.ranges.front().first == 1) {
+                out.ranges.front().first = 0;
             } else {
-                out.ranges.insert(out.ranges.begin(), AmountRange{0, 0});
+                out.ranges.insert(out.ranges.begin(), {0, 0});
             }
-            out.nearestBelowFen.reset();
-            out.nearestAboveFen.reset();
+            out.below.reset();
+            out.above.reset();
         } else if (out.ranges.empty()) {
-            KeepNearest(out, zeroFee, target);
+            if (zeroFee < target) {
+                out.below = std::max(out.below.value_or(0), zeroFee);
+            } else {
+                out.above = std::min(out.above.value_or(kNoFee), zeroFee);
+            }
         }
     }
     return out;
+}
+
+std::optional<Fen> AsFen(const std::optional<std::uint64_t>& count) {
+    return count ? std::optional(Fen::FromCount(*count)) : std::nullopt;
+}
+
+}  // namespace
+
+AmountsForFee FindAmountsForFee(std::string_view typeText, std::string_view feeText) {
+    AmountsForFee answer;
+    answer.fee = std::string(feeText);
+    const FeeRule rule = catalogue::RuleOfType(typeText).rule;
+    const MoneyReading fee = ReadMoney(feeText);
+    if (rule == FeeRule::NoRule) {
+        answer.refusal = AmountsRefusal::UnknownType;
+        return answer;
+    }
+    if (!fee.numeric) {
+        answer.refusal = AmountsRefusal::FeeNotNumeric;
+        return answer;
+    }
+    if (fee.overflow) {  // beyond a double: no fee to write, nor to search for
+        answer.refusal = AmountsRefusal::Overflow;
+        return answer;
+    }
+    // A negative fee or one with a digit below the fen lies between two whole fen: no amount
+    // gives it, and the search still finds the fees on either side.
+    const bool whole = fee.wholeFen && !fee.negative;
+    answer.fee = whole ? fee.fen.Text() : PlainMoneyText(fee.value);
+    const std::uint64_t feeFen = fee.negative ? 0 : fee.fen.Count().value_or(kNoFee);
+    const Search search = SearchFee(typeText, rule, feeFen, whole);
+    for (const auto& [min, max] : search.ranges) {
+        answer.ranges.push_back({Fen::FromCount(min), AsFen(max)});
+    }
+    answer.nearestBelow = AsFen(search.below);
+    answer.nearestAbove = AsFen(search.above);
+    answer.beyondSearch = search.beyondSearch;
+    return answer;
 }
 
 }  // namespace zq

@@ -11,13 +11,18 @@ enum class FeeKind {
     ApplicationFee,  // 申请费, Article 14
 };
 
-// Where a type's fee stands in the Measures. Where the Measures give a range for a fixed fee,
-// rangeLow is its lower end (the rule charges the top); 0 when there is no range.
+// Where the Measures give a range for a fee ("每件交纳50元至300元"); both 0 when they do not.
+struct FeeRange {
+    int low = 0;
+    int high = 0;
+    constexpr bool given() const { return high != 0; }
+};
+
+// Where a type's fee stands in the Measures, held in the type's catalogue row.
 struct LegalBasis {
     FeeKind kind = FeeKind::AcceptanceFee;
     std::string_view article;  // "第十三条第（一）项"
-    int rangeLow = 0;
-    int rangeHigh = 0;
+    FeeRange range;
 };
 
 // The basis of a catalogue type; an empty article for a text that is not a type.

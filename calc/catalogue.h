@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <span>
 #include <string_view>
 #include <vector>
 
+#include "calc/basis.h"
 #include "calc/fee_rule.h"
 
 // The fixed three-level catalogue: case class, case kind, case type. Entries are identified by
@@ -12,10 +14,17 @@
 namespace zq::catalogue {
 
 inline constexpr int kClassCount = 2;
+// The classes by index: 0 litigation (mostly Article 13), 1 non-litigation (Article 14).
+inline constexpr std::array<std::string_view, kClassCount> kClassTexts{"诉讼类", "非诉讼类"};
 
+// A type names its rule and its basis in the Measures together: a row without a basis does not
+// compile.
 struct CaseType {
+    constexpr CaseType(std::string_view text, RuleChoice choice, LegalBasis basis)
+        : text(text), choice(choice), basis(basis) {}
     std::string_view text;
     RuleChoice choice;
+    LegalBasis basis;
 };
 
 struct CaseKind {
@@ -35,6 +44,9 @@ std::vector<std::string_view> KindsOfClass(int classIndex);
 
 // The types of the first kind whose text is exactly kindText; empty when none matches.
 std::vector<std::string_view> TypesOfKind(std::string_view kindText);
+
+// The type whose text is exactly typeText; null when it is not a type.
+const CaseType* FindType(std::string_view typeText);
 
 // The rule of the type whose text is exactly typeText; NoRule when it is not a type.
 RuleChoice RuleOfType(std::string_view typeText);

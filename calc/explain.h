@@ -6,38 +6,61 @@
 #include <vector>
 
 #include "calc/basis.h"
+#include "calc/departures.h"
 #include "calc/fee_rule.h"
+#include "calc/fee_trace.h"
 #include "calc/price.h"
+#include "runtime/fen.h"
 
 namespace zq {
 
-// One line of a graduated scale: the part of the amount inside a band, its rate and its fee.
+// One line of a graduated scale: the base fee up to the first edge, or the part of the amount
+// inside a band with its rate and its fee.
 struct BandStep {
-    std::string label;   // "超过1万元至10万元的部分"
-    std::string part;    // "90000" (yuan); empty for the base fee of the first band
-    std::string rate;    // "2.5%"; empty for the base fee
-    std::string amount;  // "2250.00"
+    bool base = false;
+    double lower = 0;  // the band's edges in yuan; the base has only its upper edge
+    double upper = 0;  // scales::kNoUpperEdge for a band without one
+    double part = 0;   // the part of the amount inside the band; 0 for the base
+    long long perTenThousand = 0;
+    Fen amount;  // the line's fee
+};
+
+// A step after the scale, as the rule took it.
+enum class AdjustmentKind {
+    WithoutAmount,    // an IP case without an amount: its fixed fee
+    WithAmount,       // an IP case with an amount: the property scale
+    Third,            // a payment order: the scale's fee divided by 3
+    Half,             // bankruptcy: the scale's fee divided by 2
+    BankruptcyCap,    // at most the cap
+    PreservationCap,  // at most the cap
+    Flat,             // a fixed fee
+};
+struct Adjustment {
+    AdjustmentKind kind = AdjustmentKind::Flat;
+    std::string scaleFee;  // Third, Half: the scale's fee text that was divided
+    double quotient = 0;   // Third, Half: before rounding
+    Fen result;            // the fee after this step
+    long long yuan = 0;    // WithoutAmount, the caps, Flat: the figure in yuan
 };
 
 // The calculation as a lawyer writes it: the rule and its basis in the Measures, the bands of the
-// scale with their parts, the adjustments, and the fee exactly as the Calculate command gives it.
-// The bands are listed from the same scale tables the fee rules evaluate.
+// scale with their parts, the adjustments the rule made, and the fee exactly as the Calculate
+// command gives it. One run of the rule: the steps are the ones it recorded.
 struct FeeBreakdown {
     std::string type;
-    FeeOutcome outcome;  // the Calculate command's amount text, fee text and message
+    FeeOutcome outcome;  // the Calculate command's amount text, fee text and refusal
     RuleChoice rule;
     LegalBasis basis;
-    std::string ruleWords;
     std::vector<BandStep> bands;
-    std::string bandsTotal;  // what the bands add up to, to the fen; empty without bands
-    std::vector<std::string> adjustments;
-    // Where the figure is a choice within or beside the Measures (DeparturesFromMeasures).
-    std::vector<std::string> notes;
+    Fen bandsTotal;  // what the bands add up to: the scale's fee, to the fen
+    std::vector<Adjustment> adjustments;
+    // Where the figure is a choice within or beside the Measures.
+    std::vector<Departure> departures;
     bool chargedAtTopOfRange = false;
 
     // A fee was arrived at: the type is in the catalogue and nothing was refused or failed. Only
     // then are the bands and the adjustments filled in.
-    bool priced() const { return !outcome.message && rule.rule != FeeRule::NoRule; }
+    bool priced() const { return !outcome.refusal && rule.rule != FeeRule::NoRule; }
 };
 
 FeeBreakdown ExplainFee(std::string_view typeText, std::string_view amountText);

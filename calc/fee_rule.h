@@ -17,7 +17,8 @@ enum class FeeRule {
     FlatFee,
 };
 
-// A type's rule, with the amount in yuan when the rule is FlatFee (0 otherwise).
+// A type's rule, with its fixed fee in yuan: the fee of a FlatFee, and the fee of an
+// IntellectualProperty case without an amount (0 for the other rules).
 struct RuleChoice {
     FeeRule rule = FeeRule::NoRule;
     int flatFee = 0;

@@ -11,12 +11,10 @@ namespace zq::rules {
 void PropertyScale(FeeStage& stage);
 void PaymentOrderThird(FeeStage& stage);
 void BankruptcyHalf(FeeStage& stage);
-void IntellectualProperty(FeeStage& stage);
+void IntellectualProperty(FeeStage& stage, int withoutAmount);
 void DivorceScale(FeeStage& stage);
 void PersonalityScale(FeeStage& stage);
 void PreservationScale(FeeStage& stage);
-// The preservation fee before its 5000-yuan cap (for explaining the cap).
-void PreservationBeforeCap(FeeStage& stage);
 void EnforcementScale(FeeStage& stage);
 void FlatFee(FeeStage& stage, int yuan);
 

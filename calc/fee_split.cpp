@@ -6,7 +6,6 @@
 #include "calc/basis.h"
 #include "calc/catalogue.h"
 #include "calc/price.h"
-#include "runtime/calc_failure.h"
 #include "runtime/decimal15.h"
 #include "runtime/fen.h"
 #include "runtime/numeric_text.h"
@@ -40,46 +39,45 @@ Fen ProportionalShare(const Fen& fee, double awarded, double claimed) {
 
 }  // namespace
 
+bool CanBeSplit(std::string_view typeText) {
+    const catalogue::CaseType* type = catalogue::FindType(typeText);
+    return type != nullptr && type->basis.kind == FeeKind::AcceptanceFee;
+}
+
 FeeSplit SplitFee(std::string_view awardedText, std::string_view typeText,
                   std::string_view amountText) {
-    FeeOutcome outcome = ComputeFee(typeText, amountText);
-    FeeSplit split{std::move(outcome.amountText), std::move(outcome.feeText), {}, {}, {}};
-    if (outcome.message) {
-        split.note = outcome.message->title == kCalcErrorTitle
-                         ? std::string(kCalcErrorTitle) + "：" + outcome.message->prompt
-                         : outcome.message->prompt;
+    return SplitFee(awardedText, typeText, ComputeFee(typeText, amountText));
+}
+
+FeeSplit SplitFee(std::string_view awardedText, std::string_view typeText, FeeOutcome outcome) {
+    FeeSplit split{std::move(outcome), SplitRefusal::None, {}, {}, {}};
+    if (split.outcome.refusal) {
+        split.refusal = SplitRefusal::Outcome;
         return split;
     }
-    if (catalogue::RuleOfType(typeText).rule == FeeRule::NoRule) {
-        split.note = "“" + std::string(typeText) + "”不是收费目录中的案件类型";
+    if (catalogue::FindType(typeText) == nullptr) {
+        split.refusal = SplitRefusal::UnknownType;
         return split;
     }
-    if (LegalBasisOf(typeText).kind != FeeKind::AcceptanceFee) {
-        split.note = "“" + std::string(typeText) +
-                     "”收取的是申请费（第十四条）；按判决支持比例分担只适用于案件受理费";
-        split.fee.clear();
-        return split;
-    }
-    const NumberReading claimed = ReadNumber(split.amountText);
+    const NumberReading claimed = ReadNumber(split.outcome.amountText);
     const NumberReading awarded = ReadNumber(awardedText);
-    if (!awarded.numeric) {
-        split.note = "判决支持的金额中请输入数字！";
+    if (!CanBeSplit(typeText)) {
+        split.refusal = SplitRefusal::ApplicationFee;
+    } else if (!awarded.numeric) {
+        split.refusal = SplitRefusal::AwardedNotNumeric;
     } else if (claimed.overflow || awarded.overflow) {
-        split.note = std::string(kCalcErrorTitle) + "：" +
-                     std::string(CalcFailure(FailureKind::Overflow).description());
+        split.refusal = SplitRefusal::Overflow;
     } else if (!(claimed.value > 0)) {
-        split.note = "按比例分担需要大于0的标的金额";
+        split.refusal = SplitRefusal::ClaimNotPositive;
     } else if (awarded.value < 0 || awarded.value > claimed.value) {
-        split.note = "判决支持的金额应在0至标的金额（" + split.amountText + "）之间";
+        split.refusal = SplitRefusal::AwardedOutOfRange;
     }
-    if (!split.ok()) {
-        split.fee.clear();
+    if (!split.done()) {
         return split;
     }
-    const Fen fee = Fen::FromFeeText(split.fee).value_or(Fen());
-    const Fen defendant = ProportionalShare(fee, awarded.value, claimed.value);
-    split.defendantShare = defendant.ShownText();
-    split.plaintiffShare = (fee - defendant).ShownText();
+    split.fee = Fen::FromShownFee(split.outcome.feeText).value_or(Fen());
+    split.defendantShare = ProportionalShare(split.fee, awarded.value, claimed.value);
+    split.plaintiffShare = split.fee - split.defendantShare;
     return split;
 }
 

@@ -6,7 +6,6 @@
 
 #include "calc/basis.h"
 #include "calc/catalogue.h"
-#include "runtime/fen.h"
 
 namespace zq {
 namespace {
@@ -35,30 +34,62 @@ std::string_view ArticleOf(HalvingReason reason) {
     return {};
 }
 
+std::optional<std::vector<HalvingReason>> ParseHalvingReasons(std::string_view text) {
+    std::vector<HalvingReason> reasons;
+    bool more = !text.empty();
+    while (more) {
+        std::size_t cut = std::string_view::npos;
+        std::size_t skip = 0;
+        for (const std::string_view separator : {",", "，", "、"}) {
+            const std::size_t at = text.find(separator);
+            if (at < cut) {
+                cut = at;
+                skip = separator.size();
+            }
+        }
+        const std::string_view word = text.substr(0, cut);
+        more = cut != std::string_view::npos;  // a separator promises another word
+        text = more ? text.substr(cut + skip) : std::string_view();
+        const auto found = std::find_if(kReasonNames.begin(), kReasonNames.end(),
+                                        [word](const auto& name) {
+                                            return name.chinese == word || name.ascii == word;
+                                        });
+        if (found == kReasonNames.end()) {
+            return std::nullopt;
+        }
+        reasons.push_back(found->reason);
+    }
+    return reasons.empty() ? std::nullopt : std::optional(reasons);
+}
+
+bool CanBeHalved(std::string_view typeText) {
+    const catalogue::CaseType* type = catalogue::FindType(typeText);
+    return type != nullptr && type->basis.kind == FeeKind::AcceptanceFee;
+}
+
 HalvedFee HalveFee(const std::vector<HalvingReason>& reasons, std::string_view typeText,
                    std::string_view amountText) {
-    HalvedFee halving{ComputeFee(typeText, amountText), {}, {}, {}};
-    if (halving.outcome.message || catalogue::RuleOfType(typeText).rule == FeeRule::NoRule) {
+    return HalveFee(reasons, typeText, ComputeFee(typeText, amountText));
+}
+
+HalvedFee HalveFee(const std::vector<HalvingReason>& reasons, std::string_view typeText,
+                   FeeOutcome outcome) {
+    HalvedFee halving{std::move(outcome), std::nullopt, {}, false};
+    if (halving.outcome.refusal || catalogue::FindType(typeText) == nullptr) {
         return halving;
     }
-    if (LegalBasisOf(typeText).kind != FeeKind::AcceptanceFee) {
-        halving.refusal =
-            "“" + std::string(typeText) +
-            "”收取的是申请费（第十四条）；第十五条、第十六条、第十八条的减半交纳只适用于案件受理费";
+    if (!CanBeHalved(typeText)) {
+        halving.applicationFee = true;
         return halving;
     }
-    std::vector<std::string_view> articles;
     for (const HalvingReason reason : reasons) {
-        if (std::find(articles.begin(), articles.end(), ArticleOf(reason)) == articles.end()) {
-            articles.push_back(ArticleOf(reason));
+        if (std::find(halving.articles.begin(), halving.articles.end(), ArticleOf(reason)) ==
+            halving.articles.end()) {
+            halving.articles.push_back(ArticleOf(reason));
         }
     }
-    for (std::string_view article : articles) {
-        halving.articles += (halving.articles.empty() ? "" : "、") + std::string(article);
-    }
     // Halved once, however many grounds apply.
-    halving.halvedFee =
-        Fen::FromFeeText(halving.outcome.feeText).value_or(Fen()).HalvedHalfUp().Text();
+    halving.halved = Fen::FromShownFee(halving.outcome.feeText).value_or(Fen()).HalvedHalfUp();
     return halving;
 }
 

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
 #include <span>
-#include <string>
 #include <string_view>
 #include <vector>
 
 #include "calc/price.h"
+#include "runtime/fen.h"
 
 namespace zq {
 
@@ -29,20 +30,30 @@ std::span<const HalvingReasonName> HalvingReasonNames();
 // "第十五条", "第十六条" or "第十八条".
 std::string_view ArticleOf(HalvingReason reason);
 
+// Reads "调解", "撤诉", "简易程序", "反诉" or their ASCII aliases, several joined by "," or, as a
+// Chinese input method types them, "，" or "、". Nothing for an unknown word or an empty list.
+std::optional<std::vector<HalvingReason>> ParseHalvingReasons(std::string_view text);
+
+// Whether the halving articles reach the type's fee: only acceptance fees (Article 13 types).
+bool CanBeHalved(std::string_view typeText);
+
 // An acceptance fee halved under Articles 15, 16 and 18.
 struct HalvedFee {
-    FeeOutcome outcome;     // the full fee, as the Calculate command gives it
-    std::string halvedFee;  // to the fen, an odd fen rounded up; empty when there is none
-    std::string articles;   // "第十五条、第十六条", each article once, in the order given
-    std::string refusal;    // why an application fee is not halved; empty otherwise
+    FeeOutcome outcome;                     // the full fee, as the Calculate command gives it
+    std::optional<Fen> halved;              // to the fen, an odd fen rounded up
+    std::vector<std::string_view> articles;  // each article once, in the order given
+    bool applicationFee = false;            // refused: the type's fee is an application fee
 
-    bool halved() const { return !halvedFee.empty(); }
+    bool done() const { return halved.has_value(); }
 };
 
-// Halves an acceptance fee (Article 13 types) once, however many reasons are combined; refuses an
-// application fee (Article 14 types), which the halving articles do not reach. A type that is
-// not in the catalogue, or an amount that is refused or fails, leaves the outcome to say why.
+// Halves an acceptance fee once, however many reasons are combined; refuses an application fee,
+// which the halving articles do not reach. A type that is not in the catalogue, or an amount that
+// is refused or fails, leaves the outcome to say why.
 HalvedFee HalveFee(const std::vector<HalvingReason>& reasons, std::string_view typeText,
                    std::string_view amountText);
+// The same for a fee the Calculate command has already given.
+HalvedFee HalveFee(const std::vector<HalvingReason>& reasons, std::string_view typeText,
+                   FeeOutcome outcome);
 
 }  // namespace zq

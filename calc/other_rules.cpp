@@ -22,6 +22,7 @@ void DivorceScale(FeeStage& stage) {
         const double increment = Mul(Sub(a, above.lower), above.rate());
         stage.WriteComputed(Add(stage.Fee(), increment));
     }
+    stage.RecordScale(ScaleId::Divorce);
 }
 
 // Article 13, item (二) 2: personality rights, 100 to 500 yuan (charged at 500), plus 1% of the
@@ -38,28 +39,27 @@ void PersonalityScale(FeeStage& stage) {
         const double increment = Mul(Sub(a, second.lower), second.rate());
         stage.WriteComputed(Add(Add(stage.Fee(), first.whole()), increment));
     }
+    stage.RecordScale(ScaleId::Personality);
 }
 
 // Article 14, item (二): preservation, 30 yuan up to 1000, 1% of the part up to 100000, 0.5% above
 // it, at most 5000 yuan.
 void PreservationScale(FeeStage& stage) {
-    PreservationBeforeCap(stage);
-    if (stage.Fee() > static_cast<double>(scales::kPreservationCap)) {
-        stage.WriteConstant(scales::kPreservationCap);
-    }
-}
-
-void PreservationBeforeCap(FeeStage& stage) {
     const double a = stage.Amount();
     if (a <= scales::kPreservation.baseUpper()) {
         stage.WriteConstant(scales::kPreservation.baseFee);
-        return;
-    }
-    for (const scales::ClosedFormBand& band : scales::kPreservationClosedForms) {
-        if (a <= band.upper) {
-            stage.WriteComputed(Add(Mul(a, band.rate), band.offset));
-            return;
+    } else {
+        for (const scales::ClosedFormBand& band : scales::kPreservationClosedForms) {
+            if (a <= band.upper) {
+                stage.WriteComputed(Add(Mul(a, band.rate), band.offset));
+                break;
+            }
         }
+    }
+    stage.RecordScale(ScaleId::Preservation);
+    if (stage.Fee() > static_cast<double>(scales::kPreservationCap)) {
+        stage.WriteConstant(scales::kPreservationCap);
+        stage.RecordCap(scales::kPreservationCap);
     }
 }
 
@@ -69,6 +69,7 @@ void EnforcementScale(FeeStage& stage) {
     stage.WriteConstant(scales::kEnforcement.baseFee);
     const double a = stage.Amount();
     if (a <= scales::kEnforcement.baseUpper()) {
+        stage.RecordScale(ScaleId::Enforcement);
         return;
     }
     double increment = 0;
@@ -82,6 +83,7 @@ void EnforcementScale(FeeStage& stage) {
         increment = Add(increment, part);
     }
     stage.WriteComputed(Add(stage.Fee(), increment));
+    stage.RecordScale(ScaleId::Enforcement);
 }
 
 // Article 13, items (二) 3 to (六), and Article 14, items (五) and (七): fixed fees, the top of
@@ -99,7 +101,7 @@ void Apply(const RuleChoice& choice, FeeStage& stage) {
         case FeeRule::BankruptcyHalf:
             return BankruptcyHalf(stage);
         case FeeRule::IntellectualProperty:
-            return IntellectualProperty(stage);
+            return IntellectualProperty(stage, choice.flatFee);
         case FeeRule::DivorceScale:
             return DivorceScale(stage);
         case FeeRule::PersonalityScale:

@@ -3,7 +3,6 @@
 
 #include "calc/catalogue.h"
 #include "calc/fee_rules.h"
-#include "runtime/calc_failure.h"
 #include "runtime/fee_rounding.h"
 #include "runtime/numeric_text.h"
 
@@ -23,25 +22,23 @@ void FormatFeeText(std::string& fee) {
 
 }  // namespace
 
-FeeOutcome ComputeFee(std::string_view typeText, std::string_view amountText) {
+FeeOutcome ComputeFee(std::string_view typeText, std::string_view amountText, FeeTrace* trace) {
     // An empty amount reads as 0, and the user sees the "0" written back.
     FeeOutcome out{amountText.empty() ? std::string("0") : std::string(amountText), std::string(),
                    std::nullopt};
     if (!amountText.empty() && !IsNumeric(amountText)) {
-        out.message = Message{std::string(kAmountWarningPrompt), std::string(kAmountWarningTitle),
-                              kExclamationIcon};
+        out.refusal = Refusal{RefusalKind::AmountNotNumeric};
         return out;
     }
     try {
-        FeeStage stage(out.amountText, out.feeText);
+        FeeStage stage(out.amountText, out.feeText, trace);
         rules::Apply(catalogue::RuleOfType(typeText), stage);
         FormatFeeText(out.feeText);
     } catch (const CalcFailure& failure) {
         // A half-finished stage (say the 50 yuan base of an enforcement fee) is not a fee: leave
         // the field empty rather than show it under an error.
         out.feeText.clear();
-        out.message = Message{std::string(failure.description()), std::string(kCalcErrorTitle),
-                              kCriticalIcon};
+        out.refusal = Refusal{RefusalKind::CalculationFailed, failure.kind()};
     }
     return out;
 }

@@ -5,29 +5,39 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/message_box.h"
+#include "calc/fee_trace.h"
+#include "runtime/calc_failure.h"
 
 namespace zq {
 
-// The texts of the fee warning and error, as the window shows them.
-inline constexpr std::string_view kAmountWarningPrompt = "标的中请输入数字！";
-inline constexpr std::string_view kAmountWarningTitle = "提示";
-inline constexpr std::string_view kCalcErrorTitle = "计算错误";
+// Why the Calculate command gave no fee for a type in the catalogue.
+enum class RefusalKind {
+    AmountNotNumeric,   // the amount is not a number: nothing was priced
+    CalculationFailed,  // pricing failed (an amount beyond the double range, ...)
+};
+struct Refusal {
+    RefusalKind kind = RefusalKind::AmountNotNumeric;
+    FailureKind failure = FailureKind::Overflow;  // for CalculationFailed
+
+    friend bool operator==(const Refusal&, const Refusal&) = default;
+};
 
 // What the Calculate command leaves behind: the amount text to write back, the fee text to show,
-// and at most one message for the caller to show.
+// and at most one refusal for the caller to report.
 struct FeeOutcome {
     std::string amountText;
     std::string feeText;
-    std::optional<Message> message;
+    std::optional<Refusal> refusal;
 };
 
 // The Calculate command: checks the amount text, prices the case type with its fee rule and
 // formats the fee as the window shows it ("50.00", "16.67", "30.5").
-//  - an amount that is not numeric: the warning, no fee, the amount left as typed;
+//  - an amount that is not numeric: refused, no fee, the amount left as typed;
 //  - an empty amount: read as "0", and "0" is written back;
-//  - a type that is not in the catalogue: no fee and no message;
-//  - a failure while pricing (an amount beyond the double range, ...): the error, no fee.
-FeeOutcome ComputeFee(std::string_view typeText, std::string_view amountText);
+//  - a type that is not in the catalogue: no fee and no refusal;
+//  - a failure while pricing (an amount beyond the double range, ...): refused, no fee.
+// With a trace, the rule records its steps in it.
+FeeOutcome ComputeFee(std::string_view typeText, std::string_view amountText,
+                      FeeTrace* trace = nullptr);
 
 }  // namespace zq

@@ -13,38 +13,50 @@ void PropertyScale(FeeStage& stage) {
     const double a = stage.Amount();
     if (a <= scales::kProperty.baseUpper()) {
         stage.WriteConstant(scales::kProperty.baseFee);
-        return;
-    }
-    for (const scales::ClosedFormBand& band : scales::kPropertyClosedForms) {
-        if (a > band.lower && a <= band.upper) {
-            stage.WriteComputed(checked::Add(checked::Mul(a, band.rate), band.offset));
-            return;
+    } else {
+        for (const scales::ClosedFormBand& band : scales::kPropertyClosedForms) {
+            if (a > band.lower && a <= band.upper) {
+                stage.WriteComputed(checked::Add(checked::Mul(a, band.rate), band.offset));
+                break;
+            }
         }
     }
+    stage.RecordScale(ScaleId::Property);
 }
+
+namespace {
+
+// The property scale's fee divided, to the fen with halves to the even fen.
+void DivideScaleFee(FeeStage& stage, int divisor) {
+    PropertyScale(stage);
+    const double quotient = checked::Div(stage.Fee(), divisor);
+    const double rounded = RoundHalfEven2(quotient);
+    stage.WriteComputed(rounded);
+    stage.RecordDivision(divisor, quotient, rounded);
+}
+
+}  // namespace
 
 // Article 14, item (三): a payment order costs one third of the property-scale fee, rounded to
 // the fen with halves to even.
-void PaymentOrderThird(FeeStage& stage) {
-    PropertyScale(stage);
-    stage.WriteComputed(RoundHalfEven2(checked::Div(stage.Fee(), 3)));
-}
+void PaymentOrderThird(FeeStage& stage) { DivideScaleFee(stage, 3); }
 
 // Article 14, item (六): bankruptcy costs half the property-scale fee, at most 300000 yuan.
 void BankruptcyHalf(FeeStage& stage) {
-    PropertyScale(stage);
-    stage.WriteComputed(RoundHalfEven2(checked::Div(stage.Fee(), 2)));
-    if (stage.Fee() > 300000) {
-        stage.WriteConstant(300000);
+    DivideScaleFee(stage, 2);
+    if (stage.Fee() > static_cast<double>(scales::kBankruptcyCap)) {
+        stage.WriteConstant(scales::kBankruptcyCap);
+        stage.RecordCap(scales::kBankruptcyCap);
     }
 }
 
 // Article 13, item (三): an intellectual-property case with an amount follows the property scale;
-// without one (amount 0) it costs 500 to 1000 yuan, charged at the top of the range.
-void IntellectualProperty(FeeStage& stage) {
+// without one (amount 0) it costs 500 to 1000 yuan, the figure the catalogue gives.
+void IntellectualProperty(FeeStage& stage, int withoutAmount) {
     PropertyScale(stage);
     if (stage.Amount() == 0) {
-        stage.WriteConstant(1000);
+        stage.WriteConstant(withoutAmount);
+        stage.RecordWithoutAmount();
     }
 }
 

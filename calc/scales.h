@@ -88,6 +88,9 @@ inline constexpr std::array<ClosedFormBand, 9> kPropertyClosedForms = ClosedForm
 static_assert(kPropertyClosedForms[0].offset == -200 && kPropertyClosedForms[1].offset == 300 &&
               kPropertyClosedForms[8].offset == 41800);
 
+// Article 14, item (六): bankruptcy, half the property scale, at most 300000 yuan.
+inline constexpr long long kBankruptcyCap = 300000;
+
 // Article 13, item (二) 1: divorce, 300 yuan (the top of 50 to 300), plus 0.5% above 200000.
 inline constexpr MarginalScale<1> kDivorce{300, {{{200000, kNoUpperEdge, 50}}}};
 

@@ -1,32 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "cli/batch.h"
 
-#include "calc/catalogue.h"
-#include "cli/json_output.h"
-#include "cli/type_suggestions.h"
+#include "cli/modes/case_answers.h"
 
 namespace zq::cli {
-
-std::string NoteOf(std::string_view typeText, const FeeOutcome& outcome) {
-    // A type in the catalogue always leaves a fee or a message, so only then is it looked up.
-    if ((outcome.feeText.empty() || outcome.message) &&
-        catalogue::RuleOfType(typeText).rule == FeeRule::NoRule) {
-        // The window leaves the fee empty here; a script deserves to be told why.
-        return UnknownTypeMessage(typeText);
-    }
-    if (!outcome.message) {
-        return {};
-    }
-    return outcome.message->title == kCalcErrorTitle
-               ? std::string(kCalcErrorTitle) + "：" + outcome.message->prompt
-               : outcome.message->prompt;
-}
-
-CaseAnswer AnswerCase(std::string_view typeText, std::string_view amountText) {
-    FeeOutcome outcome = ComputeFee(typeText, amountText);
-    std::string note = NoteOf(typeText, outcome);
-    return {std::move(outcome.amountText), std::move(outcome.feeText), std::move(note)};
-}
 
 namespace {
 
@@ -56,10 +33,10 @@ class LineAnswerer {
         const std::string_view type = line.substr(0, tab);
         const std::string_view amount =
             tab == std::string_view::npos ? std::string_view() : line.substr(tab + 1);
-        const CaseAnswer answer = AnswerCase(type, amount);
+        const CaseAnswer answer = PriceCase(type, amount);
         allOk_ = allOk_ && answer.ok();
         if (format_ == BatchFormat::JsonLines) {
-            buffer_.append(CaseJson(type, answer)).push_back('\n');
+            buffer_.append(Dump(CaseObject(type, answer))).push_back('\n');
         } else {
             AppendTabs(type, answer);
         }

@@ -56,12 +56,14 @@ void CheckCalculation(std::string_view type, std::string_view amount) {
     const zq::FeeOutcome outcome = zq::ComputeFee(type, amount);
     const bool numeric = amount.empty() || zq::IsNumeric(amount);
     if (!numeric) {
-        Require(outcome.message.has_value() && outcome.message->flags == zq::kExclamationIcon);
+        Require(outcome.refusal.has_value() &&
+                outcome.refusal->kind == zq::RefusalKind::AmountNotNumeric);
         Require(outcome.feeText.empty() && outcome.amountText == amount);
         return;
     }
-    if (outcome.message) {
-        Require(outcome.message->flags == zq::kCriticalIcon && outcome.feeText.empty());
+    if (outcome.refusal) {
+        Require(outcome.refusal->kind == zq::RefusalKind::CalculationFailed &&
+                outcome.feeText.empty());
         return;
     }
     const bool known = zq::catalogue::RuleOfType(type).rule != zq::FeeRule::NoRule;

@@ -3,23 +3,18 @@
 
 namespace zq {
 
-std::string_view CalcFailure::description() const noexcept {
+const char* CalcFailure::what() const noexcept {
     switch (kind_) {
         case FailureKind::Overflow:
-            return "溢出";
+            return "overflow";
         case FailureKind::DivisionByZero:
-            return "除数为零";
+            return "division by zero";
         case FailureKind::InvalidOperation:
-            return "无效的浮点运算";
+            return "invalid floating-point operation";
         case FailureKind::TypeMismatch:
-            return "类型不匹配";
+            return "type mismatch";
     }
-    return "未知错误";
-}
-
-const char* CalcFailure::what() const noexcept {
-    // Every description is a literal, so its data is NUL-terminated.
-    return description().data();
+    return "calculation failure";
 }
 
 }  // namespace zq

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <exception>
-#include <string_view>
 
 namespace zq {
 
@@ -13,15 +12,13 @@ enum class FailureKind {
     TypeMismatch,
 };
 
-// The one failure a calculation can raise. Only the Calculate command catches it; it turns
-// the description into the "计算错误" message.
+// The one failure a calculation can raise. Only the Calculate command catches it and reports its
+// kind; the presentation layer says it in words.
 class CalcFailure : public std::exception {
   public:
     explicit CalcFailure(FailureKind kind) noexcept : kind_(kind) {}
 
     FailureKind kind() const noexcept { return kind_; }
-    // The user-facing description, in Chinese (UTF-8).
-    std::string_view description() const noexcept;
     const char* what() const noexcept override;
 
   private:

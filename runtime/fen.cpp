@@ -2,6 +2,10 @@
 #include "runtime/fen.h"
 
 #include <algorithm>
+#include <limits>
+
+#include "runtime/decimal15.h"
+#include "runtime/numeric_text.h"
 
 namespace zq {
 
@@ -12,19 +16,34 @@ Fen::Fen(std::string digits) : digits_(std::move(digits)) {
 
 Fen Fen::FromCount(std::uint64_t fen) { return Fen(std::to_string(fen)); }
 
-std::optional<Fen> Fen::FromFeeText(std::string_view fee) {
+std::optional<Fen> Fen::FromShownFee(std::string_view fee) {
     const std::size_t point = fee.find('.');
-    if (point == std::string_view::npos || fee.size() - point - 1 > 2) {
+    const std::size_t decimals = point == std::string_view::npos ? 0 : fee.size() - point - 1;
+    if (decimals < 1 || decimals > 2) {
         return std::nullopt;
     }
     std::string digits(fee.substr(0, point));
-    std::string fraction(fee.substr(point + 1));
-    fraction.resize(2, '0');
-    digits += fraction;
+    digits += fee.substr(point + 1);
     if (digits.find_first_not_of("0123456789") != std::string::npos) {
         return std::nullopt;
     }
+    if (decimals == 1) {
+        digits.push_back('0');  // "30.5" is 30 yuan 5 jiao
+    }
     return Fen(digits);
+}
+
+std::optional<std::uint64_t> Fen::Count() const {
+    constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
+    std::uint64_t count = 0;
+    for (const char c : digits_) {
+        const auto d = static_cast<std::uint64_t>(c - '0');
+        if (count > (kMax - d) / 10) {
+            return std::nullopt;
+        }
+        count = count * 10 + d;
+    }
+    return count;
 }
 
 std::string Fen::Text() const {
@@ -130,6 +149,31 @@ std::string Fen::ShownText() const {
         fraction.pop_back();
     }
     return shown + "." + (fraction.empty() ? std::string("00") : fraction);
+}
+
+MoneyReading ReadMoney(std::string_view text) {
+    MoneyReading out;
+    const NumberReading number = ReadNumber(text);
+    out.numeric = number.numeric;
+    out.overflow = number.overflow;
+    if (!number.numeric || number.overflow) {
+        return out;
+    }
+    out.value = number.value;
+    const Decimal15 d = Decimal15::From(number.value);
+    out.negative = d.negative;
+    // value = 0.<digits> x 10^pointPos, so the fen are the digits shifted by pointPos + 2.
+    const int shift = d.pointPos + 2;
+    const auto size = static_cast<int>(d.digits.size());
+    if (shift <= 0) {
+        out.wholeFen = d.isZero();
+        return out;
+    }
+    std::string fen = d.digits.substr(0, static_cast<std::size_t>(std::min(shift, size)));
+    fen.append(static_cast<std::size_t>(std::max(shift - size, 0)), '0');
+    out.wholeFen = shift >= size;
+    out.fen = Fen(fen);
+    return out;
 }
 
 }  // namespace zq

@@ -8,17 +8,29 @@
 
 namespace zq {
 
+struct MoneyReading;
+
 // A non-negative amount of money in fen (hundredths of a yuan), kept as decimal digits: a fee
-// can be larger than any integer type holds.
+// can be larger than any integer type holds (an amount of 1e300 yuan has a fee of 309 digits).
+// The one money type of the program: every fee shown, halved, split or searched for is a Fen.
 class Fen {
   public:
     Fen() = default;
     static Fen FromCount(std::uint64_t fen);
-    // A fee as the window shows it ("15911.11", "30.5", "300000.00"); nothing for another text.
-    static std::optional<Fen> FromFeeText(std::string_view fee);
+    // A fee as the window shows it: digits, a point and one or two digits ("15911.11", "30.5",
+    // ".5", "300000.00"). Nothing for any other text, "50." and "50" included: the window never
+    // shows them.
+    static std::optional<Fen> FromShownFee(std::string_view fee);
 
-    // "15911.11", "0.30"
+    // The count of fen; nothing when it passes 64 bits.
+    std::optional<std::uint64_t> Count() const;
+    bool IsZero() const { return digits_ == "0"; }
+
+    // Two decimals always: "15911.11", "0.30", "0.05".
     std::string Text() const;
+    // As the window writes a fee, two decimals or one when the second is 0 ("50.00", "30.5"),
+    // but with the 0 before the point that a share under a yuan needs: "0.5", "0.05", "0.00".
+    std::string ShownText() const;
 
     Fen operator+(const Fen& other) const;
     // Never below zero: a larger subtrahend gives zero.
@@ -29,19 +41,30 @@ class Fen {
     // up. numerator and denominator are below 10^15, the denominator not 0.
     Fen ScaledHalfUp(std::uint64_t numerator, std::uint64_t denominator, int exponent) const;
 
-    // As the window writes a fee, two decimals or one when the second is 0 ("50.00", "30.5"),
-    // but with the 0 before the point that a share under a yuan needs: "0.5", "0.05", "0.00".
-    std::string ShownText() const;
-
     friend bool operator==(const Fen&, const Fen&) = default;
     friend bool operator<(const Fen& l, const Fen& r) {
         return l.digits_.size() != r.digits_.size() ? l.digits_.size() < r.digits_.size()
                                                     : l.digits_ < r.digits_;
     }
+    friend bool operator>(const Fen& l, const Fen& r) { return r < l; }
+    friend bool operator<=(const Fen& l, const Fen& r) { return !(r < l); }
 
   private:
+    friend MoneyReading ReadMoney(std::string_view text);
     explicit Fen(std::string digits);
     std::string digits_ = "0";  // no leading zeros
 };
+
+// A money text typed by a person (an amount, a fee asked about) read by the number grammar of
+// amounts ("13800", "13800.00", "１３８００", "13,800", "1e4"), then to the fen.
+struct MoneyReading {
+    bool numeric = false;   // the text follows the number grammar
+    bool overflow = false;  // numeric, but beyond the double range
+    bool negative = false;
+    bool wholeFen = false;  // no digit below the fen
+    Fen fen;                // the magnitude, rounded down to the fen when not wholeFen
+    double value = 0.0;     // the number read, when numeric and not overflowing
+};
+MoneyReading ReadMoney(std::string_view text);
 
 }  // namespace zq

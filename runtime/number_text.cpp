@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 
@@ -53,6 +54,24 @@ std::string WholeToText(long long value) {
     char buf[24];
     const auto res = std::to_chars(buf, buf + sizeof buf, value);
     return std::string(buf, res.ptr);
+}
+
+std::string PlainMoneyText(double value) {
+    const Decimal15 d = Decimal15::From(value);
+    std::string whole =
+        d.pointPos > 0 ? d.digits.substr(0, static_cast<std::size_t>(d.pointPos)) : std::string();
+    if (d.pointPos > static_cast<int>(d.digits.size())) {
+        whole.append(static_cast<std::size_t>(d.pointPos) - d.digits.size(), '0');
+    }
+    std::string fraction =
+        d.pointPos < 0 ? std::string(static_cast<std::size_t>(-d.pointPos), '0') : std::string();
+    if (d.pointPos < static_cast<int>(d.digits.size())) {
+        fraction += d.digits.substr(static_cast<std::size_t>(std::max(d.pointPos, 0)));
+    }
+    if (fraction.size() < 2) {
+        fraction.append(2 - fraction.size(), '0');
+    }
+    return (d.negative ? "-" : "") + (whole.empty() ? std::string("0") : whole) + "." + fraction;
 }
 
 }  // namespace zq

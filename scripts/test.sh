@@ -70,7 +70,7 @@ for dir in $(x86_64-w64-mingw32-g++-posix -xc++ -E -v /dev/null 2>&1 |
              sed -n '/search starts here:/,/End of search list/p' | grep -E '/c\+\+|mingw32/include$'); do
   tidy_args+=("--extra-arg=-isystem$(realpath "$dir")")
 done
-clang-tidy -quiet -p build-windows "${tidy_args[@]}" cli/windows_*.cpp > build-windows/clang-tidy.log 2>&1 || {
+clang-tidy -quiet -p build-windows "${tidy_args[@]}" cli/windows/*.cpp > build-windows/clang-tidy.log 2>&1 || {
   grep -E 'warning:|error:' build-windows/clang-tidy.log | head -50
   exit 1
 }

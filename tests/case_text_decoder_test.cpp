@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Case files as Windows programs save them: UTF-8 (Notepad), UTF-16 (Excel's "Unicode 文本") and
 // the ANSI code page (Excel's tab-separated text on a Chinese Windows) all reach --batch as UTF-8.
-#include "cli/case_text_decoder.h"
+#include "cli/windows/case_text_decoder.h"
 
 #include <gtest/gtest.h>
 

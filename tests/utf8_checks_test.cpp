@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The Windows console bridge converts what courtfee writes in whatever pieces the pipe delivers;
 // a character cut between two pieces must wait for its rest instead of showing as garbage.
-#include "cli/utf8_checks.h"
+#include "cli/windows/utf8_checks.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 include(${CMAKE_CURRENT_LIST_DIR}/wine_prefix.cmake)
 
 add_executable(version_info_check ${CMAKE_CURRENT_LIST_DIR}/version_info_check.cpp
-               ${PROJECT_SOURCE_DIR}/cli/windows_text.cpp)
+               ${PROJECT_SOURCE_DIR}/cli/windows/windows_text.cpp)
 target_include_directories(version_info_check PRIVATE ${PROJECT_SOURCE_DIR})
 zq_set_warnings(version_info_check)
 target_compile_definitions(version_info_check PRIVATE UNICODE _UNICODE

@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/windows_text.h"
+#include "cli/windows/windows_text.h"
 
 namespace {
 

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/explain.h"
+#include "present/explanation.h"
+#include "present/notice.h"
+
+namespace zq::present {
+
+// What the page shows beside the window for the last fee: halving under Articles 15, 16 and 18,
+// the proportional split of Article 29, and the text its copy button puts on the clipboard.
+struct CalculatorExtras {
+    bool shown = false;       // a fee stands that the extras describe
+    bool applicable = false;  // halving and split apply: the fee is an acceptance fee
+    std::string halving;      // the halved fee, the refusal, or what to do
+    std::string halvingCapitals;
+    std::string split;  // lines separated by line feeds
+    std::string splitBasis;
+    std::string copyText;
+    std::string copiedMessage;  // what to say once copyText is on the clipboard
+};
+
+// The main window's state and behaviour, without a toolkit: the class options, the kind and type
+// lists, the amount and fee boxes, the fee's explanation and the page's extras. The Qt window, the
+// Windows window and the page forward their controls' events here, named after the window's
+// handlers, and draw what it holds; they decide nothing themselves.
+class Calculator {
+  public:
+    // As the window is stored: no class on, both lists and both boxes empty.
+    Calculator() = default;
+
+    // Form_Load: back to the stored state, then the kind list emptied (no class is on yet) and
+    // the first class turned on, which runs the whole selection chain.
+    void FormLoad();
+    // A class turned on (Option1_Click): its kinds, the first selected, which refills the types.
+    // Turning on the class that is already on changes nothing, so a picked kind and type stay.
+    void Option1Click(int classIndex);
+    // A kind selected (List1_Click): the types refilled, the first selected. Selecting the kind
+    // that is selected, or a row that is not there, changes nothing.
+    void List1Click(int row);
+    // A type selected in List2; nothing follows from it.
+    void List2Click(int row);
+    // The amount typed.
+    void TypeAmount(std::string text);
+    // The fee typed over: it is no longer the fee the explanation describes.
+    void TypeFee(std::string text);
+    // 计算 (Command1_Click): one calculation, from which the amount written back, the fee, the
+    // explanation and the extras all come; returns the message box to show, if any.
+    std::optional<Notice> Command1Click();
+
+    // The page's extras: a ground for halving (by its place in HalvingReasonNames()) ticked or
+    // not, and the amount the judgment awards.
+    void TickHalvingReason(std::size_t index, bool ticked);
+    void TypeAwarded(std::string text);
+
+    int classOn() const { return classOn_; }  // -1 before Form_Load
+    const std::vector<std::string_view>& kinds() const { return kinds_; }
+    int kindRow() const { return kindRow_; }  // -1 when none is selected
+    const std::vector<std::string_view>& types() const { return types_; }
+    int typeRow() const { return typeRow_; }
+    std::string_view typeText() const;  // the selected type's text; empty when none
+    // Each refill of a list counts one, so that a view refills its list only when it changed.
+    int kindsVersion() const { return kindsVersion_; }
+    int typesVersion() const { return typesVersion_; }
+    const std::string& amountText() const { return amount_; }
+    const std::string& feeText() const { return fee_; }
+
+    // The calculation behind the fee shown, step by step; empty when there is no fee, and once
+    // the fee has been typed over.
+    const std::vector<ExplanationLine>& explanation() const { return explanation_; }
+    // What a screen reader says when a fee arrives: "法院收费 50.00 元"; empty without one.
+    std::string announcement() const;
+    const CalculatorExtras& extras() const { return extras_; }
+
+  private:
+    void FillKindList();
+    void FillTypeList();
+    void RefreshExtras();
+
+    int classOn_ = -1;
+    std::vector<std::string_view> kinds_;
+    int kindRow_ = -1;
+    int kindsVersion_ = 0;
+    std::vector<std::string_view> types_;
+    int typeRow_ = -1;
+    int typesVersion_ = 0;
+    std::string amount_;
+    std::string fee_;
+    std::optional<FeeBreakdown> case_;  // the calculation behind the fee shown
+    std::vector<ExplanationLine> explanation_;
+    std::vector<bool> ticked_;
+    std::string awarded_;
+    CalculatorExtras extras_;
+};
+
+}  // namespace zq::present

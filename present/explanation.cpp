@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: MIT
+#include "present/explanation.h"
+
+#include <cmath>
+
+#include "calc/scales.h"
+#include "present/rule_words.h"
+#include "runtime/fee_capitals.h"
+#include "runtime/number_text.h"
+
+namespace zq::present {
+namespace {
+
+// 10000 -> "1万元", 1000 -> "1000元".
+std::string YuanText(double yuan) {
+    if (yuan >= 10000 && std::fmod(yuan, 10000) == 0) {
+        return NumberToText(yuan / 10000) + "万元";
+    }
+    return NumberToText(yuan) + "元";
+}
+
+std::string RangeWords(const FeeRange& range) {
+    return "每件交纳" + std::to_string(range.low) + "元至" + std::to_string(range.high) + "元";
+}
+
+BandWords WordsOfBand(const BandStep& band, const LegalBasis& basis) {
+    if (band.base) {
+        // Where the Measures give the base fee as a range, the scale starts from its top.
+        const bool ranged =
+            basis.range.given() &&
+            band.amount == Fen::FromCount(static_cast<std::uint64_t>(basis.range.high) * 100);
+        return {ranged ? RangeWords(basis.range) + "，按最高限额计算"
+                       : "不超过" + YuanText(band.upper) + "的部分（每件）",
+                "", "", band.amount.Text()};
+    }
+    std::string label = "超过" + YuanText(band.lower);
+    if (band.upper != scales::kNoUpperEdge) {
+        label += "至" + YuanText(band.upper);
+    }
+    return {label + "的部分", NumberToText(band.part),
+            NumberToText(static_cast<double>(band.perTenThousand) / 100) + "%",
+            band.amount.Text()};
+}
+
+std::string WordsOfAdjustment(const Adjustment& step, const LegalBasis& basis) {
+    switch (step.kind) {
+        case AdjustmentKind::WithoutAmount:
+            return "没有争议金额或者价额：" + RangeWords(basis.range) + "，按最高限额计算 " +
+                   step.result.Text();
+        case AdjustmentKind::WithAmount:
+            return "有争议金额或者价额：按照财产案件的标准交纳";
+        case AdjustmentKind::Third:
+        case AdjustmentKind::Half: {
+            const bool third = step.kind == AdjustmentKind::Third;
+            return std::string(third ? "比照财产案件受理费标准的1/3：" : "按照财产案件受理费标准减半：") +
+                   step.scaleFee + (third ? " ÷ 3 = " : " ÷ 2 = ") + NumberToText(step.quotient) +
+                   "，保留到分（四舍六入五成双）" + step.result.Text();
+        }
+        case AdjustmentKind::BankruptcyCap:
+            return "最高不超过" + YuanText(static_cast<double>(step.yuan)) + "：" + step.result.Text();
+        case AdjustmentKind::PreservationCap:
+            return "申请保全措施交纳的费用最多不超过" + YuanText(static_cast<double>(step.yuan)) +
+                   "：" + step.result.Text();
+        case AdjustmentKind::Flat: {
+            std::string line = "每件交纳 " + step.result.Text();
+            if (basis.range.given()) {
+                line += "（" + std::to_string(basis.range.low) + "元至" +
+                        std::to_string(basis.range.high) + "元，按最高限额计算）";
+            }
+            return line;
+        }
+    }
+    return {};
+}
+
+std::string WordsOfDeparture(Departure departure) {
+    switch (departure) {
+        case Departure::EnforcementWithoutAmount:
+            return "没有执行金额或者价额的，第十四条第（一）项第1目规定每件交纳50元至500元，"
+                   "本程序按50元计收。";
+        case Departure::PublicSummonsAsPayment:
+            return "申请公示催告的，第十四条第（四）项规定每件交纳100元；本类型一律比照支付令，按财产"
+                   "案件受理费标准的1/3计算。";
+        case Departure::ThirdRoundedHalfEven:
+            return "1/3保留到分时，恰为半分的按四舍六入五成双处理（16.675元计为16.68元），《办法》"
+                   "未规定舍入方法。";
+        case Departure::HalfRoundedHalfEven:
+            return "减半保留到分时，恰为半分的按四舍六入五成双处理（25.005元计为25.00元），《办法》"
+                   "未规定舍入方法。";
+        case Departure::RecognitionAtHundred:
+            return "第十四条第（一）项第1目对没有执行金额或者价额的申请规定每件交纳50元至500元，"
+                   "本程序按100元计收。";
+    }
+    return {};
+}
+
+}  // namespace
+
+BreakdownWords WordsOf(const FeeBreakdown& ex) {
+    BreakdownWords words;
+    words.article = std::string(ex.basis.article);
+    words.feeKind = ex.basis.kind == FeeKind::AcceptanceFee ? "案件受理费" : "申请费";
+    words.rule = RuleInWords(ex.rule);
+    for (const BandStep& band : ex.bands) {
+        words.bands.push_back(WordsOfBand(band, ex.basis));
+    }
+    if (!ex.bands.empty()) {
+        words.bandsTotal = ex.bandsTotal.Text();
+    }
+    for (const Adjustment& step : ex.adjustments) {
+        words.adjustments.push_back(WordsOfAdjustment(step, ex.basis));
+    }
+    for (const Departure departure : ex.departures) {
+        words.notes.push_back(WordsOfDeparture(departure));
+    }
+    return words;
+}
+
+std::vector<ExplanationLine> ExplanationLines(const FeeBreakdown& ex) {
+    if (!ex.priced()) {
+        return {};
+    }
+    const BreakdownWords words = WordsOf(ex);
+    std::vector<ExplanationLine> lines;
+    const auto step = [&lines](std::string text) {
+        lines.push_back({std::move(text), LineStyle::Step});
+    };
+    // The case first: in the window the list may since have moved to another type, and the fee
+    // field still shows this case's fee until 计算 is pressed again.
+    step("案件类型：" + ex.type);
+    step("标的金额：" + ex.outcome.amountText + " 元");
+    step("依据：《诉讼费用交纳办法》" + words.article + "（" + words.feeKind + "）");
+    step("规则：" + words.rule);
+    if (!words.bands.empty()) {
+        step("分段累计：");
+        for (const BandWords& band : words.bands) {
+            step("  " + band.label + "：" +
+                 (band.part.empty() ? "" : band.part + " × " + band.rate + " = ") + band.amount);
+        }
+        step("  合计：" + words.bandsTotal);
+    }
+    for (const std::string& adjustment : words.adjustments) {
+        lines.push_back({adjustment, LineStyle::Sentence});
+    }
+    if (ex.chargedAtTopOfRange) {
+        step("注：有收费范围的，按最高限额计算。");
+    }
+    for (const std::string& note : words.notes) {
+        lines.push_back({"说明：" + note, LineStyle::Sentence});
+    }
+    lines.push_back({"法院收费：" + ex.outcome.feeText, LineStyle::Result});
+    if (const auto capitals = FeeCapitals(ex.outcome.feeText)) {
+        lines.push_back({"大写：人民币" + *capitals, LineStyle::Result});
+    }
+    return lines;
+}
+
+std::string PlainText(const std::vector<ExplanationLine>& lines) {
+    std::string text;
+    for (const ExplanationLine& line : lines) {
+        text += line.text + "\n";
+    }
+    return text;
+}
+
+}  // namespace zq::present
