@@ -32,7 +32,8 @@ constexpr std::array kNonPropertyTypes{
     CaseType{"1、离婚案件", Rule(FeeRule::DivorceScale),
              Acceptance("第十三条第（二）项第1目", {50, scales::kDivorce.baseFee})},
     // Without an amount: 500 to 1000 yuan, charged at the top; with one, the property scale.
-    CaseType{"2、知识产权案件", {FeeRule::IntellectualProperty, 1000},
+    CaseType{"2、知识产权案件",
+             {FeeRule::IntellectualProperty, 1000},
              Acceptance("第十三条第（三）项", {500, 1000})},
     CaseType{"3、侵害姓名权、名称权、肖像权、名誉权、荣誉权的案件", Rule(FeeRule::PersonalityScale),
              Acceptance("第十三条第（二）项第2目", {100, scales::kPersonality.baseFee})},

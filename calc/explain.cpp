@@ -27,8 +27,12 @@ void AddBands(FeeBreakdown& ex, double amount, const scales::MarginalScale<N>& s
         if (amount <= band.lower) {
             break;
         }
-        BandStep step{false, band.lower, band.upper, std::min(amount, band.upper) - band.lower,
-                      band.perTenThousand, Fen()};
+        BandStep step{false,
+                      band.lower,
+                      band.upper,
+                      std::min(amount, band.upper) - band.lower,
+                      band.perTenThousand,
+                      Fen()};
         if (amount > band.upper) {
             step.amount = Fen::FromCount(static_cast<std::uint64_t>(band.wholeFen()));
             whole = whole + step.amount;
@@ -67,14 +71,17 @@ void AddScaleBands(FeeBreakdown& ex, double amount, const FeeTrace& trace) {
 void AddAdjustments(FeeBreakdown& ex, const FeeTrace& trace) {
     const FeeRule rule = ex.rule.rule;
     if (rule == FeeRule::FlatFee) {
-        ex.adjustments.push_back({AdjustmentKind::Flat, {}, 0, ShownAsFen(ex.rule.flatFee),
-                                  ex.rule.flatFee});
+        ex.adjustments.push_back(
+            {AdjustmentKind::Flat, {}, 0, ShownAsFen(ex.rule.flatFee), ex.rule.flatFee});
         return;
     }
     if (rule == FeeRule::IntellectualProperty) {
         ex.adjustments.push_back(trace.withoutAmount
-                                     ? Adjustment{AdjustmentKind::WithoutAmount, {}, 0,
-                                                  ShownAsFen(ex.rule.flatFee), ex.rule.flatFee}
+                                     ? Adjustment{AdjustmentKind::WithoutAmount,
+                                                  {},
+                                                  0,
+                                                  ShownAsFen(ex.rule.flatFee),
+                                                  ex.rule.flatFee}
                                      : Adjustment{AdjustmentKind::WithAmount, {}, 0, Fen(), 0});
     }
     if (trace.divisor != 0) {
@@ -82,10 +89,12 @@ void AddAdjustments(FeeBreakdown& ex, const FeeTrace& trace) {
                                   trace.scaleFee, trace.quotient, ShownAsFen(trace.rounded), 0});
     }
     if (trace.cap != 0) {
-        ex.adjustments.push_back(
-            {rule == FeeRule::BankruptcyHalf ? AdjustmentKind::BankruptcyCap
-                                             : AdjustmentKind::PreservationCap,
-             {}, 0, ShownAsFen(static_cast<double>(trace.cap)), trace.cap});
+        ex.adjustments.push_back({rule == FeeRule::BankruptcyHalf ? AdjustmentKind::BankruptcyCap
+                                                                  : AdjustmentKind::PreservationCap,
+                                  {},
+                                  0,
+                                  ShownAsFen(static_cast<double>(trace.cap)),
+                                  trace.cap});
     }
 }
 

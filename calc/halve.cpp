@@ -50,10 +50,9 @@ std::optional<std::vector<HalvingReason>> ParseHalvingReasons(std::string_view t
         const std::string_view word = text.substr(0, cut);
         more = cut != std::string_view::npos;  // a separator promises another word
         text = more ? text.substr(cut + skip) : std::string_view();
-        const auto found = std::find_if(kReasonNames.begin(), kReasonNames.end(),
-                                        [word](const auto& name) {
-                                            return name.chinese == word || name.ascii == word;
-                                        });
+        const auto found = std::find_if(
+            kReasonNames.begin(), kReasonNames.end(),
+            [word](const auto& name) { return name.chinese == word || name.ascii == word; });
         if (found == kReasonNames.end()) {
             return std::nullopt;
         }

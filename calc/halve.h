@@ -39,10 +39,10 @@ bool CanBeHalved(std::string_view typeText);
 
 // An acceptance fee halved under Articles 15, 16 and 18.
 struct HalvedFee {
-    FeeOutcome outcome;                     // the full fee, as the Calculate command gives it
-    std::optional<Fen> halved;              // to the fen, an odd fen rounded up
+    FeeOutcome outcome;                      // the full fee, as the Calculate command gives it
+    std::optional<Fen> halved;               // to the fen, an odd fen rounded up
     std::vector<std::string_view> articles;  // each article once, in the order given
-    bool applicationFee = false;            // refused: the type's fee is an application fee
+    bool applicationFee = false;             // refused: the type's fee is an application fee
 
     bool done() const { return halved.has_value(); }
 };

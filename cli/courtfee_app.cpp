@@ -117,7 +117,8 @@ std::optional<std::string> ParseOptions(int argc, const char* const* argv, Optio
                 }
                 options.value = argv[++i];
                 if (TakesReasons(*mode) && !ParseHalvingReasons(*options.value)) {
-                    return "未知的减半事由 / unknown halving reason: " + std::string(*options.value);
+                    return "未知的减半事由 / unknown halving reason: " +
+                           std::string(*options.value);
                 }
             }
         } else {

@@ -10,8 +10,7 @@ namespace zq::present {
 
 std::string CaseNote(std::string_view typeText, const FeeOutcome& outcome) {
     // A type in the catalogue always leaves a fee or a refusal, so only then is it looked up.
-    if ((outcome.feeText.empty() || outcome.refusal) &&
-        catalogue::FindType(typeText) == nullptr) {
+    if ((outcome.feeText.empty() || outcome.refusal) && catalogue::FindType(typeText) == nullptr) {
         return UnknownTypeMessage(typeText);
     }
     return outcome.refusal ? RefusalLine(*outcome.refusal) : std::string();

@@ -38,8 +38,7 @@ BandWords WordsOfBand(const BandStep& band, const LegalBasis& basis) {
         label += "至" + YuanText(band.upper);
     }
     return {label + "的部分", NumberToText(band.part),
-            NumberToText(static_cast<double>(band.perTenThousand) / 100) + "%",
-            band.amount.Text()};
+            NumberToText(static_cast<double>(band.perTenThousand) / 100) + "%", band.amount.Text()};
 }
 
 std::string WordsOfAdjustment(const Adjustment& step, const LegalBasis& basis) {
@@ -52,12 +51,14 @@ std::string WordsOfAdjustment(const Adjustment& step, const LegalBasis& basis) {
         case AdjustmentKind::Third:
         case AdjustmentKind::Half: {
             const bool third = step.kind == AdjustmentKind::Third;
-            return std::string(third ? "比照财产案件受理费标准的1/3：" : "按照财产案件受理费标准减半：") +
+            return std::string(third ? "比照财产案件受理费标准的1/3："
+                                     : "按照财产案件受理费标准减半：") +
                    step.scaleFee + (third ? " ÷ 3 = " : " ÷ 2 = ") + NumberToText(step.quotient) +
                    "，保留到分（四舍六入五成双）" + step.result.Text();
         }
         case AdjustmentKind::BankruptcyCap:
-            return "最高不超过" + YuanText(static_cast<double>(step.yuan)) + "：" + step.result.Text();
+            return "最高不超过" + YuanText(static_cast<double>(step.yuan)) + "：" +
+                   step.result.Text();
         case AdjustmentKind::PreservationCap:
             return "申请保全措施交纳的费用最多不超过" + YuanText(static_cast<double>(step.yuan)) +
                    "：" + step.result.Text();
@@ -79,7 +80,8 @@ std::string WordsOfDeparture(Departure departure) {
             return "没有执行金额或者价额的，第十四条第（一）项第1目规定每件交纳50元至500元，"
                    "本程序按50元计收。";
         case Departure::PublicSummonsAsPayment:
-            return "申请公示催告的，第十四条第（四）项规定每件交纳100元；本类型一律比照支付令，按财产"
+            return "申请公示催告的，第十四条第（四）项规定每件交纳100元；本类型一律比照支付令，按财"
+                   "产"
                    "案件受理费标准的1/3计算。";
         case Departure::ThirdRoundedHalfEven:
             return "1/3保留到分时，恰为半分的按四舍六入五成双处理（16.675元计为16.68元），《办法》"

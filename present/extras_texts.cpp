@@ -22,7 +22,8 @@ std::string HalvedLine(const HalvedFee& halving) {
 std::string HalvingNote(std::string_view typeText, const HalvedFee& halving) {
     if (halving.applicationFee) {
         return "“" + std::string(typeText) +
-               "”收取的是申请费（第十四条）；第十五条、第十六条、第十八条的减半交纳只适用于案件受理费";
+               "”收取的是申请费（第十四条）；第十五条、第十六条、第十八条的减半交纳只适用于案件受理"
+               "费";
     }
     return CaseNote(typeText, halving.outcome);
 }

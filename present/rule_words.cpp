@@ -58,8 +58,9 @@ std::string RuleInWords(const RuleChoice& choice) {
             return ScaleWords(scales::kPreservation) + "，最高 " +
                    std::to_string(scales::kPreservationCap) + " 元";
         case FeeRule::EnforcementScale: {
-            std::string words = "执行金额分段累计：" + std::to_string(scales::kEnforcement.baseFee) +
-                                " 元；超过 " + Yuan(scales::kEnforcement.baseUpper()) + "的部分按 ";
+            std::string words = "执行金额分段累计：" +
+                                std::to_string(scales::kEnforcement.baseFee) + " 元；超过 " +
+                                Yuan(scales::kEnforcement.baseUpper()) + "的部分按 ";
             for (const scales::MarginalBand& band : scales::kEnforcement.bands) {
                 words += (&band == scales::kEnforcement.bands.data() ? "" : "、") + Rate(band);
             }

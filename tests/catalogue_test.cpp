@@ -1,66 +1,44 @@
 // SPDX-License-Identifier: MIT
+#include "calc/catalogue.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
-#include <vector>
 
-#include "calc/catalogue.h"
+#include "calc/type_search.h"
 
-namespace zq {
+namespace zq::catalogue {
 namespace {
 
-using catalogue::KindsOfClass;
-using catalogue::RuleOfType;
-using catalogue::TypesOfKind;
-using Texts = std::vector<std::string_view>;
-
-TEST(Catalogue, KindsOfEachClassInDisplayOrder) {
-    EXPECT_EQ(KindsOfClass(0), (Texts{"一、财产案件", "二、非财产案件", "三、申请诉讼保全措施案件",
-                                      "四、执行案件", "五、支付令、公示催告案件"}));
-    EXPECT_EQ(KindsOfClass(1), (Texts{"一、仲裁案件", "二、申请承认外国法院民事判决、裁定案件",
-                                      "三、申请认可台湾地区法院民事判决、裁定、调解书案件",
-                                      "四、行政执行案件", "五、公正执行案件", "六、海事案件申请"}));
-    EXPECT_TRUE(KindsOfClass(2).empty());
-    EXPECT_TRUE(KindsOfClass(-1).empty());
-}
-
-TEST(Catalogue, TypesOfKindsInDisplayOrder) {
-    EXPECT_EQ(TypesOfKind("一、财产案件"), (Texts{"1、财产案件", "2、破产案件"}));
-    EXPECT_EQ(
-        TypesOfKind("二、非财产案件"),
-        (Texts{"1、离婚案件", "2、知识产权案件",
-               "3、侵害姓名权、名称权、肖像权、名誉权、荣誉权的案件", "4、商标、专利、海事行政案件",
-               "5、其他行政案件", "6、劳动争议案件", "7、管辖异议不成立"}));
-    EXPECT_EQ(TypesOfKind("一、仲裁案件"),
-              (Texts{"1、申请执行仲裁裁决（涉外）", "2、申请撤销仲裁裁决的案件",
-                     "3、申请确认仲裁协议效力的案件", "4、申请承认外国仲裁裁决的案件",
-                     "5、申请执行外国仲裁裁决的案件", "6、同时申请承认和执行外国仲裁裁决的案件",
-                     "7、申请执行香港特区作出的仲裁裁决的案件", "8、申请涉外仲裁财产保全的案件"}));
-    EXPECT_EQ(TypesOfKind("六、海事案件申请"),
-              (Texts{"1.申请设立海事赔偿责任限制基金", "2.申请海事强制令", "3.申请船舶优先权催告",
-                     "4.申请海事债权登记", "5.申请共同海损理算"}));
-    for (const char* single : {"三、申请诉讼保全措施案件", "四、执行案件",
-                               "五、支付令、公示催告案件", "二、申请承认外国法院民事判决、裁定案件",
-                               "三、申请认可台湾地区法院民事判决、裁定、调解书案件",
-                               "四、行政执行案件", "五、公正执行案件"}) {
-        EXPECT_EQ(TypesOfKind(single).size(), 1U) << single;
-    }
-}
-
-TEST(Catalogue, EveryTypeHasOneRuleAndADistinctText) {
+// Every type is listed once, under the kinds of its class, with a rule and its basis in the
+// Measures: an acceptance fee (Article 13) or an application fee (Article 14).
+TEST(Catalogue, EveryTypeHasOneTextOneRuleAndItsArticle) {
     std::set<std::string_view> seen;
-    for (int classIndex = 0; classIndex < catalogue::kClassCount; ++classIndex) {
+    for (int classIndex = 0; classIndex < kClassCount; ++classIndex) {
         for (std::string_view kind : KindsOfClass(classIndex)) {
-            const Texts types = TypesOfKind(kind);
+            const auto types = TypesOfKind(kind);
             EXPECT_FALSE(types.empty()) << kind;
             for (std::string_view type : types) {
-                EXPECT_NE(RuleOfType(type).rule, FeeRule::NoRule) << type;
-                EXPECT_TRUE(seen.insert(type).second) << "duplicate " << type;
+                EXPECT_TRUE(seen.insert(type).second) << "listed twice: " << type;
+                const CaseType* row = FindType(type);
+                ASSERT_NE(row, nullptr) << type;
+                EXPECT_NE(row->choice.rule, FeeRule::NoRule) << type;
+                const bool acceptance = row->basis.kind == FeeKind::AcceptanceFee;
+                EXPECT_TRUE(row->basis.article.starts_with(acceptance ? "第十三条" : "第十四条"))
+                    << type;
+                // Non-litigation cases are applications; a range is charged at its top.
+                EXPECT_TRUE(classIndex == 0 || !acceptance) << type;
+                if (row->choice.rule == FeeRule::FlatFee && row->basis.range.given()) {
+                    EXPECT_EQ(row->choice.flatFee, row->basis.range.high) << type;
+                }
             }
         }
     }
-    EXPECT_EQ(seen.size(), 29U);  // 12 litigation types, 17 non-litigation
+    EXPECT_EQ(KindsOfClass(0).size(), 5U);
+    EXPECT_EQ(KindsOfClass(1).size(), 6U);
+    EXPECT_EQ(seen.size(), 29U);
+    EXPECT_TRUE(KindsOfClass(2).empty() && KindsOfClass(-1).empty());
 }
 
 TEST(Catalogue, TextsMatchExactlyOrNotAtAll) {
@@ -68,11 +46,21 @@ TEST(Catalogue, TextsMatchExactlyOrNotAtAll) {
          {"1、财产案件 ", " 1、财产案件", "1.财产案件", "1、申请设立海事赔偿责任限制基金",
           "1、申请执行仲裁裁决(涉外)", "三、申请诉讼保全措施案件", "", "财产案件"}) {
         EXPECT_EQ(RuleOfType(nearMiss).rule, FeeRule::NoRule) << nearMiss;
+        EXPECT_TRUE(LegalBasisOf(nearMiss).article.empty()) << nearMiss;
     }
+    EXPECT_EQ(RuleOfType("7、管辖异议不成立"), (RuleChoice{FeeRule::FlatFee, 100}));
     EXPECT_TRUE(TypesOfKind("一、财产案件 ").empty());
     EXPECT_TRUE(TypesOfKind("1、申请诉讼保全措施案件").empty());
-    EXPECT_TRUE(TypesOfKind("").empty());
+    EXPECT_EQ(TypesOfKind("一、财产案件").front(), "1、财产案件");
+}
+
+TEST(TypeSearch, NamesTheClosestTypesFirst) {
+    EXPECT_EQ(ClosestTypes("1、财产案", 1).front(), "1、财产案件");
+    EXPECT_EQ(ClosestTypes("1、申请设立海事赔偿责任限制基金", 1).front(),
+              "1.申请设立海事赔偿责任限制基金");
+    EXPECT_EQ(ClosestTypes("执行案件", 1).front(), "1、执行案件");
+    EXPECT_EQ(ClosestTypes("\xFF\xFE", 3).size(), 3U);
 }
 
 }  // namespace
-}  // namespace zq
+}  // namespace zq::catalogue

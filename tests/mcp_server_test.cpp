@@ -1,17 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
-#include "cli/mcp_server.h"
+#include "cli/mcp/mcp_server.h"
 
 namespace zq::cli {
 namespace {
@@ -151,14 +149,6 @@ TEST(McpSession, StatelessRevision) {
     EXPECT_EQ(answer["error"]["code"], -32602);
 }
 
-// A client waits at most this long for its first answer. Sanitizer builds start several times
-// slower, so they are held only to a looser bound.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr long kFirstAnswerMs = 250;
-#else
-constexpr long kFirstAnswerMs = 50;
-#endif
-
 // A started `courtfee --mcp` with a pipe to its standard input and one from its standard output.
 struct ServerProcess {
     pid_t pid = -1;
@@ -186,38 +176,17 @@ ServerProcess StartServer() {
     return {pid, in[1], out[0]};
 }
 
-// The server itself, as a client starts it: every request answered, in order, bad lines and all,
-// and the first answer back within 50 ms of the start. A start that another process on a busy
-// machine delayed is tried again, up to five times: the bound is on the server, not on the load.
-TEST(McpProcess, AnswersEveryRequestAndTheFirstQuickly) {
+// The server itself, as a client starts it: every request answered, in order, bad lines and all.
+// How soon the first answer comes is a figure for the benchmarks, not a pass or fail here.
+TEST(McpProcess, AnswersEveryRequestInOrder) {
     const std::string first =
         R"({"jsonrpc":"2.0","id":0,"method":"initialize","params":{"protocolVersion":"2025-11-25",)"
         R"("capabilities":{},"clientInfo":{"name":"t","version":"1"}}})"
         "\n";
-    ServerProcess server;
-    long bestMs = 0;
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        const auto start = std::chrono::steady_clock::now();
-        server = StartServer();
-        ASSERT_GT(server.pid, 0);
-        ASSERT_EQ(write(server.toServer, first.data(), first.size()),
-                  static_cast<ssize_t>(first.size()));
-        pollfd ready{server.fromServer, POLLIN, 0};
-        ASSERT_EQ(poll(&ready, 1, 2000), 1);
-        const long elapsedMs =
-            static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                  std::chrono::steady_clock::now() - start)
-                                  .count());
-        bestMs = attempt == 0 ? elapsedMs : std::min(bestMs, elapsedMs);
-        if (bestMs < kFirstAnswerMs || attempt == 4) {
-            break;
-        }
-        close(server.toServer);
-        close(server.fromServer);
-        waitpid(server.pid, nullptr, 0);
-    }
-    EXPECT_LT(bestMs, kFirstAnswerMs);
-
+    const ServerProcess server = StartServer();
+    ASSERT_GT(server.pid, 0);
+    ASSERT_EQ(write(server.toServer, first.data(), first.size()),
+              static_cast<ssize_t>(first.size()));
     const std::string rest =
         std::string(R"({"jsonrpc":"2.0","method":"notifications/initialized"})") +
         "\n\xff\xfe garbage\n\n[]\n" + R"({"jsonrpc":"2.0","id":1,"method":"nope"})" + "\n" +

@@ -40,7 +40,8 @@ class Arguments {
             std::string joined;
             for (const json& word : *it) {
                 if (!word.is_string()) {
-                    Problem("参数须为字符串数组 / must be an array of strings: " + std::string(name));
+                    Problem("参数须为字符串数组 / must be an array of strings: " +
+                            std::string(name));
                     return {};
                 }
                 joined += (joined.empty() ? "" : ",") + word.get<std::string>();
@@ -75,13 +76,12 @@ json ToolList() {
                 required.push_back(arg.name);
             }
         }
-        tools.push_back(
-            {{"name", mode.tool},
-             {"title", mode.title},
-             {"description", mode.description},
-             {"inputSchema",
-              {{"type", "object"}, {"properties", properties}, {"required", required}}},
-             {"annotations", {{"readOnlyHint", true}, {"openWorldHint", false}}}});
+        tools.push_back({{"name", mode.tool},
+                         {"title", mode.title},
+                         {"description", mode.description},
+                         {"inputSchema",
+                          {{"type", "object"}, {"properties", properties}, {"required", required}}},
+                         {"annotations", {{"readOnlyHint", true}, {"openWorldHint", false}}}});
     }
     return tools;
 }

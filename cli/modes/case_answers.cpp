@@ -113,8 +113,8 @@ ModeAnswer AnswerHalve(const ModeRequest& request) {
                       {"halved_fee_capitals", Capitals(halved)},
                       {"articles", present::ArticlesText(halving.articles)},
                       {"message", TextOrNull(note)}};
-    return {halving.done() ? present::HalvedLine(halving) : note, object, !halving.done(), true,
-            {}};
+    return {
+        halving.done() ? present::HalvedLine(halving) : note, object, !halving.done(), true, {}};
 }
 
 ModeAnswer AnswerAmountFor(const ModeRequest& request) {

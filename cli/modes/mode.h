@@ -60,8 +60,8 @@ struct Mode {
     // For an option that is followed by a value (the grounds for halving, the awarded part): the
     // usage error when it is missing; empty for an option without one.
     std::string_view valueProblem;
-    bool jsonAnswer;  // --json applies
-    std::vector<ArgSpec> args;           // in the order they are read and listed
+    bool jsonAnswer;            // --json applies
+    std::vector<ArgSpec> args;  // in the order they are read and listed
     ModeAnswer (*answer)(const ModeRequest& request);
 };
 
