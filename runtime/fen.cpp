@@ -8,13 +8,64 @@
 #include "runtime/numeric_text.h"
 
 namespace zq {
+namespace {
 
-Fen::Fen(std::string digits) : digits_(std::move(digits)) {
-    const std::size_t first = digits_.find_first_not_of('0');
-    digits_ = first == std::string::npos ? "0" : digits_.substr(first);
+constexpr std::uint64_t kMaxCount = std::numeric_limits<std::uint64_t>::max();
+
+// Long addition and subtraction of decimal digits, for amounts beyond 64 bits.
+std::string AddDigits(const std::string& a, const std::string& b) {
+    std::string sum;
+    int carry = 0;
+    for (std::size_t i = 0; i < std::max(a.size(), b.size()) || carry != 0; ++i) {
+        const int da = i < a.size() ? a[a.size() - 1 - i] - '0' : 0;
+        const int db = i < b.size() ? b[b.size() - 1 - i] - '0' : 0;
+        const int d = da + db + carry;
+        sum.push_back(static_cast<char>('0' + d % 10));
+        carry = d / 10;
+    }
+    std::reverse(sum.begin(), sum.end());
+    return sum;
 }
 
-Fen Fen::FromCount(std::uint64_t fen) { return Fen(std::to_string(fen)); }
+// a - b for a >= b.
+std::string SubtractDigits(const std::string& a, const std::string& b) {
+    std::string difference;
+    int borrow = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        int d =
+            (a[a.size() - 1 - i] - '0') - borrow - (i < b.size() ? b[b.size() - 1 - i] - '0' : 0);
+        borrow = d < 0 ? 1 : 0;
+        difference.push_back(static_cast<char>('0' + d + borrow * 10));
+    }
+    std::reverse(difference.begin(), difference.end());
+    return difference;
+}
+
+}  // namespace
+
+Fen Fen::FromDigits(std::string_view digits) {
+    const std::size_t first = digits.find_first_not_of('0');
+    digits = first == std::string_view::npos ? std::string_view() : digits.substr(first);
+    Fen fen;
+    for (const char c : digits) {
+        const auto d = static_cast<std::uint64_t>(c - '0');
+        if (fen.count_ > (kMaxCount - d) / 10) {
+            fen.count_ = 0;
+            fen.digits_ = std::string(digits);
+            return fen;
+        }
+        fen.count_ = fen.count_ * 10 + d;
+    }
+    return fen;
+}
+
+std::string Fen::Digits() const { return digits_.empty() ? std::to_string(count_) : digits_; }
+
+Fen Fen::FromCount(std::uint64_t fen) {
+    Fen out;
+    out.count_ = fen;
+    return out;
+}
 
 std::optional<Fen> Fen::FromShownFee(std::string_view fee) {
     const std::size_t point = fee.find('.');
@@ -30,64 +81,52 @@ std::optional<Fen> Fen::FromShownFee(std::string_view fee) {
     if (decimals == 1) {
         digits.push_back('0');  // "30.5" is 30 yuan 5 jiao
     }
-    return Fen(digits);
+    return FromDigits(digits);
 }
 
 std::optional<std::uint64_t> Fen::Count() const {
-    constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
-    std::uint64_t count = 0;
-    for (const char c : digits_) {
-        const auto d = static_cast<std::uint64_t>(c - '0');
-        if (count > (kMax - d) / 10) {
-            return std::nullopt;
-        }
-        count = count * 10 + d;
+    return digits_.empty() ? std::optional(count_) : std::nullopt;
+}
+
+bool operator<(const Fen& l, const Fen& r) {
+    if (l.digits_.empty() || r.digits_.empty()) {
+        // A count is below every amount that needs digits.
+        return l.digits_.empty() && (!r.digits_.empty() || l.count_ < r.count_);
     }
-    return count;
+    return l.digits_.size() != r.digits_.size() ? l.digits_.size() < r.digits_.size()
+                                                : l.digits_ < r.digits_;
 }
 
 std::string Fen::Text() const {
-    std::string padded =
-        digits_.size() < 3 ? std::string(3 - digits_.size(), '0') + digits_ : digits_;
+    std::string padded = Digits();
+    if (padded.size() < 3) {
+        padded.insert(0, 3 - padded.size(), '0');
+    }
     padded.insert(padded.size() - 2, ".");
     return padded;
 }
 
 Fen Fen::operator+(const Fen& other) const {
-    const std::string& a = digits_;
-    const std::string& b = other.digits_;
-    std::string sum;
-    int carry = 0;
-    for (std::size_t i = 0; i < std::max(a.size(), b.size()) || carry != 0; ++i) {
-        const int da = i < a.size() ? a[a.size() - 1 - i] - '0' : 0;
-        const int db = i < b.size() ? b[b.size() - 1 - i] - '0' : 0;
-        const int d = da + db + carry;
-        sum.push_back(static_cast<char>('0' + d % 10));
-        carry = d / 10;
+    if (digits_.empty() && other.digits_.empty() && count_ <= kMaxCount - other.count_) {
+        return FromCount(count_ + other.count_);
     }
-    std::reverse(sum.begin(), sum.end());
-    return Fen(sum);
+    return FromDigits(AddDigits(Digits(), other.Digits()));
 }
 
 Fen Fen::operator-(const Fen& other) const {
     if (*this < other) {
         return Fen();
     }
-    const std::string& a = digits_;
-    const std::string& b = other.digits_;
-    std::string difference;
-    int borrow = 0;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        int d =
-            (a[a.size() - 1 - i] - '0') - borrow - (i < b.size() ? b[b.size() - 1 - i] - '0' : 0);
-        borrow = d < 0 ? 1 : 0;
-        difference.push_back(static_cast<char>('0' + d + borrow * 10));
+    if (digits_.empty()) {
+        return FromCount(count_ - other.count_);  // other is a count too, and not larger
     }
-    std::reverse(difference.begin(), difference.end());
-    return Fen(difference);
+    return FromDigits(SubtractDigits(digits_, other.Digits()));
 }
 
 Fen Fen::HalvedHalfUp() const {
+    if (digits_.empty()) {
+        return FromCount(count_ / 2 + count_ % 2);
+    }
     std::string half;
     int remainder = 0;
     for (const char c : digits_) {
@@ -95,16 +134,17 @@ Fen Fen::HalvedHalfUp() const {
         half.push_back(static_cast<char>('0' + d / 2));
         remainder = d % 2;
     }
-    Fen result(half);
+    const Fen result = FromDigits(half);
     return remainder != 0 ? result + FromCount(1) : result;
 }
 
 Fen Fen::ScaledHalfUp(std::uint64_t numerator, std::uint64_t denominator, int exponent) const {
     // The product, digit by digit: a digit times a factor below 10^15, plus the carry, stays far
     // inside 64 bits.
+    const std::string digits = Digits();
     std::string product;
     std::uint64_t carry = 0;
-    for (auto it = digits_.rbegin(); it != digits_.rend(); ++it) {
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
         const std::uint64_t v = static_cast<std::uint64_t>(*it - '0') * numerator + carry;
         product.push_back(static_cast<char>('0' + v % 10));
         carry = v / 10;
@@ -125,7 +165,7 @@ Fen Fen::ScaledHalfUp(std::uint64_t numerator, std::uint64_t denominator, int ex
         remainder %= denominator;
     }
     if (exponent >= 0) {
-        const Fen result(quotient);
+        const Fen result = FromDigits(quotient);
         return remainder >= denominator - remainder ? result + FromCount(1) : result;
     }
     // Dividing by 10^-exponent drops that many digits. What the division left over is below one
@@ -136,19 +176,18 @@ Fen Fen::ScaledHalfUp(std::uint64_t numerator, std::uint64_t denominator, int ex
         quotient.insert(0, dropped + 1 - quotient.size(), '0');
     }
     const bool up = quotient[quotient.size() - dropped] >= '5';
-    const Fen result(quotient.substr(0, quotient.size() - dropped));
+    const Fen result = FromDigits(std::string_view(quotient).substr(0, quotient.size() - dropped));
     return up ? result + FromCount(1) : result;
 }
 
 std::string Fen::ShownText() const {
     const std::string text = Text();
     const std::size_t point = text.size() - 3;
-    const std::string shown = text.substr(0, point);
     std::string fraction = text.substr(point + 1);
     while (!fraction.empty() && fraction.back() == '0') {
         fraction.pop_back();
     }
-    return shown + "." + (fraction.empty() ? std::string("00") : fraction);
+    return text.substr(0, point) + "." + (fraction.empty() ? std::string("00") : fraction);
 }
 
 MoneyReading ReadMoney(std::string_view text) {
@@ -172,7 +211,7 @@ MoneyReading ReadMoney(std::string_view text) {
     std::string fen = d.digits.substr(0, static_cast<std::size_t>(std::min(shift, size)));
     fen.append(static_cast<std::size_t>(std::max(shift - size, 0)), '0');
     out.wholeFen = shift >= size;
-    out.fen = Fen(fen);
+    out.fen = Fen::FromDigits(fen);
     return out;
 }
 
