@@ -172,6 +172,9 @@
   // Calculator forgets with everything else, are cleared in the page too.
   function formLoad() {
     calculator.FormLoad();
+    // The Calculator counts its refills afresh from here, so both lists are drawn anew.
+    drawn.kinds = -1;
+    drawn.types = -1;
     for (const check of $('halving-reasons').querySelectorAll('input')) {
       check.checked = false;
     }
