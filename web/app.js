@@ -1,63 +1,33 @@
 // SPDX-License-Identifier: MIT
-// The calculator window's event handlers, over the WebAssembly core. The page computes nothing
-// itself: the catalogue, every fee and every message come from the core. A classic script, not
-// a module, so that the page also runs opened straight from disk (file://), where browsers
-// refuse to load module scripts.
+// The calculator page: a view of the core's Calculator (present/calculator.h). Each control's
+// event goes to the Calculator by the window's handler name, and the page then draws what the
+// Calculator holds; it computes and decides nothing. What is the page's own: pixels and fonts,
+// focus, where the message box stands, the full entry lines on narrow screens, the clipboard,
+// the live region's timing, offline use and fitting the viewport. A classic script, not a
+// module, so that the page also runs opened straight from disk (file://), where browsers refuse
+// to load module scripts.
 'use strict';
 
 (() => {
   const $ = (id) => document.getElementById(id);
-  const makerAddress = 'http://zorvik.example';
 
-  let core = null;
-  // The last calculation, which the extras below the window describe.
-  let lastCase = null;
+  let calculator = null;
+  // The list versions last drawn: a list is refilled only when the Calculator refilled it.
+  const drawn = { kinds: -1, types: -1 };
+  // What the copy button last put on the clipboard, while it is still the fee to copy.
+  let copied = '';
 
-  // FillKindList: empties List1, appends the kinds of the class that is on, selects the first.
-  function fillKindList() {
-    const list = $('List1');
-    list.replaceChildren();
-    for (const index of [0, 1]) {
-      if ($(`Option1_${index}`).checked) {
-        appendEntries(list, core.kindsOf(index));
-      }
+  // Sets a field only when it differs, so that the caret of a field being typed in stays put.
+  function setValue(field, text) {
+    if (field.value !== text) {
+      field.value = text;
     }
-    if (list.options.length > 0) {
-      list.selectedIndex = 0;
-      fillTypeList();  // selecting by program runs List1_Click, as a selection by the user does
-    }
-    showFullEntries();
-  }
-
-  // FillTypeList: empties List2, appends the types of the selected kind, selects the first.
-  function fillTypeList() {
-    const list = $('List2');
-    list.replaceChildren();
-    const kind = $('List1').selectedIndex >= 0 ? $('List1').value : '';
-    appendEntries(list, core.typesOf(kind));
-    if (list.options.length > 0) {
-      list.selectedIndex = 0;
-    }
-    showFullEntries();
-  }
-
-  // The selected kind and type written out whole when their lists cut them; the style sheet
-  // shows the lines only on narrow screens.
-  function showFullEntries() {
-    let any = false;
-    for (const id of ['List1', 'List2']) {
-      const entry = $(id).selectedOptions[0];
-      const cut = entry?.title ?? '';
-      $(`${id}-full`).textContent = cut && `${id === 'List1' ? '案件种类' : '案件类型'}：${cut}`;
-      $(`${id}-full`).hidden = !cut;
-      any ||= Boolean(cut);
-    }
-    $('fullEntries').hidden = !any;
   }
 
   // An entry wider than its list shows its whole text as a tooltip.
   const measure = document.createElement('canvas').getContext('2d');
-  function appendEntries(list, texts) {
+  function fillList(list, texts) {
+    list.replaceChildren();
     measure.font = getComputedStyle(list).font;
     const room = list.clientWidth - 4;
     for (const text of texts) {
@@ -69,29 +39,100 @@
     }
   }
 
-  // Command1_Click: the Calculate command, then its message, if any, in the modal box.
-  function calculate() {
-    const typeText = $('List2').selectedIndex >= 0 ? $('List2').value : '';
-    const outcome = core.computeFee(typeText, $('txtBd').value);
-    if ($('txtBd').value !== outcome.amountText) {
-      $('txtBd').value = outcome.amountText;
+  // The selected kind and type written out whole when their lists cut them, after the label that
+  // names the list; the style sheet shows the lines only on narrow screens.
+  function drawFullEntries() {
+    let any = false;
+    for (const list of [$('List1'), $('List2')]) {
+      const cut = list.selectedOptions[0]?.title ?? '';
+      const line = $(`${list.id}-full`);
+      line.textContent = cut && `${list.labels[0].textContent}${cut}`;
+      line.hidden = !cut;
+      any ||= Boolean(cut);
     }
-    $('txtFysf').value = outcome.feeText;
-    lastCase = outcome.feeText ? { typeText, amountText: outcome.amountText, feeText: outcome.feeText } : null;
-    showExtras();
-    announceFee(outcome.feeText);
-    if (outcome.message) {
-      showMessage(outcome.message);
+    $('fullEntries').hidden = !any;
+  }
+
+  function drawLists() {
+    if (drawn.kinds !== calculator.kindsVersion()) {
+      fillList($('List1'), calculator.kinds());
+      drawn.kinds = calculator.kindsVersion();
+    }
+    if (drawn.types !== calculator.typesVersion()) {
+      fillList($('List2'), calculator.types());
+      drawn.types = calculator.typesVersion();
+    }
+    $('List1').selectedIndex = calculator.kindRow();
+    $('List2').selectedIndex = calculator.typeRow();
+    drawFullEntries();
+  }
+
+  // As in the window, the fee field's tooltip holds the calculation step by step; a screen reader
+  // is pointed to the same steps below the window rather than read them all as a description.
+  function drawExplanation() {
+    const text = calculator.explanation().map((line) => line.text).join('\n');
+    $('steps').textContent = text;
+    $('txtFysf').title = text;
+    if (text) {
+      $('txtFysf').setAttribute('aria-describedby', 'txtFysf-description');
+    } else {
+      $('txtFysf').removeAttribute('aria-describedby');
     }
   }
 
-  // Screen readers hear the fee once calculated; a failure is said by the message box. The text is
-  // replaced, not kept, so that the same fee calculated again is said again.
-  function announceFee(feeText) {
+  function drawExtras() {
+    const extras = calculator.extras();
+    $('extras').hidden = !extras.shown || $('Form1').hidden;
+    for (const control of [...$('halving-reasons').querySelectorAll('input'), $('awarded')]) {
+      control.disabled = !extras.applicable;
+    }
+    for (const [id, text] of [['halved', extras.halving], ['halved-capitals', extras.halvingCapitals],
+      ['split', extras.split], ['split-basis', extras.splitBasis]]) {
+      $(id).textContent = text;
+    }
+    $('halved-capitals').hidden = !extras.halvingCapitals;
+    $('split-basis').hidden = !extras.splitBasis;
+    if (copied !== extras.copyText) {
+      copied = '';
+      $('copyState').textContent = '';
+    }
+  }
+
+  // The whole window from the Calculator's state.
+  function draw() {
+    for (const option of document.querySelectorAll('input[name="Option1"]')) {
+      option.checked = Number(option.value) === calculator.classOn();
+    }
+    drawLists();
+    setValue($('txtBd'), calculator.amountText());
+    setValue($('txtFysf'), calculator.feeText());
+    drawExplanation();
+    drawExtras();
+  }
+
+  // An event for the Calculator, then the window drawn again.
+  const forward = (handle) => (event) => {
+    handle(event.target);
+    draw();
+  };
+
+  // Screen readers hear the fee once calculated; a refusal is said by the message box. The text
+  // is replaced, not kept, so that the same fee calculated again is said again.
+  function announce(text) {
     const region = $('feeAnnounce');
     region.textContent = '';
-    if (feeText) {
-      setTimeout(() => { region.textContent = `法院收费 ${feeText} 元`; }, 50);
+    if (text) {
+      setTimeout(() => { region.textContent = text; }, 50);
+    }
+  }
+
+  // Command1_Click: one calculation in the core, then its notice, if any, in the modal box.
+  function calculate() {
+    const notice = calculator.Command1Click();
+    draw();
+    announce(calculator.announcement());
+    if (notice) {
+      showMessage(notice);
     }
   }
 
@@ -104,13 +145,11 @@
     box.style.top = `${within(owner.top + owner.height / 2, box.offsetHeight, window.innerHeight)}px`;
   }
 
-  function showMessage(message) {
+  function showMessage(notice) {
     const box = $('MsgBox');
-    $('MsgBox-title').textContent = message.title;
-    $('MsgBox-prompt').textContent = message.prompt;
-    // Flags 48: exclamation icon; 16: critical (stop) icon. Both have only an OK button.
-    box.classList.toggle('exclamation', message.flags === 48);
-    box.classList.toggle('critical', message.flags === 16);
+    $('MsgBox-title').textContent = notice.title;
+    $('MsgBox-prompt').textContent = notice.prompt;
+    box.dataset.icon = notice.icon;
     const returnFocus = document.activeElement;
     box.addEventListener('close', () => returnFocus?.focus(), { once: true });
     box.showModal();
@@ -118,149 +157,29 @@
     $('MsgBox-ok').focus();
   }
 
-  // The breakdown as `courtfee --explain` writes it: the rule and its basis, the bands, the
-  // adjustments and the fee.
-  function renderSteps(b) {
-    const lines = [`案件类型：${b.type}`, `标的金额：${b.amountText} 元`,
-      `依据：《诉讼费用交纳办法》${b.basis.article}${b.basis.feeKind === 'acceptance' ? '（案件受理费）' : '（申请费）'}`,
-      `规则：${b.ruleWords}`];
-    if (b.bands.length > 0) {
-      lines.push('分段累计：');
-      for (const band of b.bands) {
-        lines.push(`  ${band.label}：${band.part ? `${band.part} × ${band.rate} = ` : ''}${band.amount}`);
-      }
-      lines.push(`  合计：${b.bandsTotal}`);
-    }
-    lines.push(...b.adjustments);
-    if (b.chargedAtTopOfRange) {
-      lines.push('注：有收费范围的，按最高限额计算。');
-    }
-    lines.push(...b.notes.map((note) => `说明：${note}`));
-    lines.push(`法院收费：${b.feeText}`);
-    const capitals = core.feeCapitals(b.feeText);
-    if (capitals !== null) {
-      lines.push(`大写：人民币${capitals}`);
-    }
-    return lines.join('\n');
-  }
-
-  // As in the window, the fee field's tooltip holds the calculation step by step after 计算.
-  function showExtras() {
-    const extras = $('extras');
-    if (!lastCase) {
-      extras.hidden = true;
-      $('txtFysf').title = '';
-      $('txtFysf').removeAttribute('aria-describedby');
-      return;
-    }
-    const breakdown = core.explainFee(lastCase.typeText, lastCase.amountText);
-    lastCase.applicationFee = breakdown.basis.feeKind !== 'acceptance';
-    $('steps').textContent = renderSteps(breakdown);
-    // The tooltip is for the pointer; a screen reader is pointed to the same steps below the window
-    // rather than read them all as the field's description.
-    $('txtFysf').title = $('steps').textContent;
-    $('txtFysf').setAttribute('aria-describedby', 'txtFysf-description');
-    $('copyState').textContent = '';
-    showHalving();  // and the split, which says whether grounds for halving are ticked
-    extras.hidden = false;
-  }
-
-  function buildHalvingReasons() {
-    const box = $('halving-reasons');
-    for (const reason of core.halvingReasons()) {
-      const label = document.createElement('label');
-      const check = document.createElement('input');
-      check.type = 'checkbox';
-      check.value = reason.chinese;
-      check.addEventListener('change', showHalving);
-      label.append(check, `${reason.chinese}（${reason.article}）`);
-      box.append(label);
-    }
-  }
-
-  function tickedReasons() {
-    return [...$('halving-reasons').querySelectorAll('input:checked')].map((check) => check.value);
-  }
-
-  // The halving of the last fee on the grounds ticked, or null when there is none.
-  function halvedCase() {
-    const reasons = tickedReasons();
-    if (!lastCase || lastCase.applicationFee || reasons.length === 0) {
-      return null;
-    }
-    const halving = core.halveFee(reasons, lastCase.typeText, lastCase.amountText);
-    return halving.halvedFee ? halving : null;
-  }
-
-  // Halved once, whatever grounds are combined. An application fee is never halved, nor split:
-  // its controls are disabled and the reason shown at once.
-  function showHalving() {
-    const application = Boolean(lastCase?.applicationFee);
-    for (const control of [...$('halving-reasons').querySelectorAll('input'), $('awarded')]) {
-      control.disabled = application;
-    }
-    const reasons = tickedReasons();
-    let text = '选择减半事由，显示减半后的收费。';
-    let capitals = '';
-    if (lastCase && (application || reasons.length > 0)) {
-      const words = reasons.length > 0 ? reasons : [core.halvingReasons()[0].chinese];
-      const halving = core.halveFee(words, lastCase.typeText, lastCase.amountText);
-      text = halving.halvedFee
-        ? `减半后收费：${halving.halvedFee}（全额 ${halving.feeText}，依${halving.articles}减半交纳）`
-        : halving.refusal || halving.message?.prompt || '';
-      const inCapitals = halving.halvedFee ? core.feeCapitals(halving.halvedFee) : null;
-      capitals = inCapitals === null ? '' : `大写：人民币${inCapitals}`;
-    }
-    $('halved').textContent = text;
-    $('halved-capitals').textContent = capitals;
-    $('halved-capitals').hidden = !capitals;
-    showSplit();
-  }
-
-  // With capitals, as a fee is written in a document: "15911.11（人民币壹万…壹分）".
-  function withCapitals(fee) {
-    const capitals = core.feeCapitals(fee);
-    return capitals === null ? fee : `${fee}（人民币${capitals}）`;
-  }
-
-  // The proportional split of Article 29, as `courtfee --split` writes it.
-  function showSplit() {
-    const awarded = $('awarded').value;
-    let text = '填写判决支持的金额，显示按比例分担的参考数额。';
-    let basis = '';
-    if (lastCase?.applicationFee) {
-      text = core.splitFee('', lastCase.typeText, lastCase.amountText).note;
-    } else if (lastCase && awarded !== '') {
-      const split = core.splitFee(awarded, lastCase.typeText, lastCase.amountText);
-      // Article 29 apportions the fee the case bears; the split here is of the full acceptance fee,
-      // and says so when grounds for halving are ticked, as the page does not scale it itself.
-      const halving = split.note ? null : halvedCase();
-      basis = halving ? `以上按全额案件受理费 ${split.fee} 元分担，未计减半；减半后为 ${halving.halvedFee} 元，` +
-        '实际负担以人民法院决定为准。' : '';
-      text = split.note || [`案件受理费：${withCapitals(split.fee)}`, `原告负担：${withCapitals(split.plaintiffShare)}`,
-        `被告负担：${withCapitals(split.defendantShare)}`,
-        `按判决支持 ${awarded} 元占诉讼请求 ${split.amountText} 元的比例分担，${split.reference}`].join('\n');
-    }
-    $('split').textContent = text;
-    $('split-basis').textContent = basis;
-    $('split-basis').hidden = !basis;
-  }
-
   async function copyFee() {
-    if (!lastCase) {
-      return;
-    }
+    const { copyText, copiedMessage } = calculator.extras();
     try {
-      // Says which fee it is: the full fee, or the fee halved on the grounds ticked.
-      const halving = halvedCase();
-      const text = halving
-        ? `法院收费（减半后，依${halving.articles}减半交纳）：${withCapitals(halving.halvedFee)}`
-        : `法院收费（全额）：${withCapitals(lastCase.feeText)}`;
-      await navigator.clipboard.writeText(text);
-      $('copyState').textContent = halving ? '已复制减半后的收费' : '已复制全额收费';
+      await navigator.clipboard.writeText(copyText);
+      copied = copyText;
+      $('copyState').textContent = copiedMessage;
     } catch {
-      $('copyState').textContent = '无法访问剪贴板';
+      $('copyState').textContent = $('copyState').dataset.unavailable;
     }
+  }
+
+  // Form_Load, as when the program starts: the grounds and the awarded amount, which the
+  // Calculator forgets with everything else, are cleared in the page too.
+  function formLoad() {
+    calculator.FormLoad();
+    // The Calculator counts its refills afresh from here, so both lists are drawn anew.
+    drawn.kinds = -1;
+    drawn.types = -1;
+    for (const check of $('halving-reasons').querySelectorAll('input')) {
+      check.checked = false;
+    }
+    $('awarded').value = '';
+    draw();
   }
 
   // Command2_Click: a page cannot close its own tab, so the calculator panel is closed instead,
@@ -308,34 +227,29 @@
     }
   }
 
-  function openMaker() {
-    window.open(makerAddress, '_blank', 'noopener,noreferrer');
-  }
-
-  // Form_Load: no class on and empty fields as stored, then the first class turned on.
-  function formLoad() {
-    for (const id of ['txtBd', 'txtFysf']) {
-      $(id).value = '';
-    }
-    $('Option1_0').checked = false;
-    $('Option1_1').checked = false;
-    for (const check of $('halving-reasons').querySelectorAll('input')) {
-      check.checked = false;
-    }
-    $('awarded').value = '';
-    lastCase = null;
-    showExtras();
-    fillKindList();
-    $('Option1_0').checked = true;
-    fillKindList();  // Option1_Click
+  // The grounds for halving, by their place in the core's list.
+  function buildHalvingReasons(reasons) {
+    reasons.forEach((reason, index) => {
+      const label = document.createElement('label');
+      const check = document.createElement('input');
+      check.type = 'checkbox';
+      check.value = String(index);
+      label.append(check, `${reason.chinese}（${reason.article}）`);
+      $('halving-reasons').append(label);
+    });
   }
 
   function wireEvents() {
-    for (const index of [0, 1]) {
-      $(`Option1_${index}`).addEventListener('change', fillKindList);
+    for (const option of document.querySelectorAll('input[name="Option1"]')) {
+      option.addEventListener('change', forward((radio) => calculator.Option1Click(Number(radio.value))));
     }
-    $('List1').addEventListener('change', fillTypeList);
-    $('List2').addEventListener('change', showFullEntries);
+    $('List1').addEventListener('change', forward((list) => calculator.List1Click(list.selectedIndex)));
+    $('List2').addEventListener('change', forward((list) => calculator.List2Click(list.selectedIndex)));
+    $('txtBd').addEventListener('input', forward((field) => calculator.TypeAmount(field.value)));
+    $('txtFysf').addEventListener('input', forward((field) => calculator.TypeFee(field.value)));
+    $('halving-reasons').addEventListener('change', forward((check) =>
+      calculator.TickHalvingReason(Number(check.value), check.checked)));
+    $('awarded').addEventListener('input', forward((field) => calculator.TypeAwarded(field.value)));
     $('Command1').addEventListener('click', calculate);
     $('Command2').addEventListener('click', closeCalculator);
     $('Form1-close').addEventListener('click', closeCalculator);
@@ -343,10 +257,12 @@
     $('Command3').addEventListener('click', showFeeRules);
     $('Form2-close').addEventListener('click', closeFeeRules);
     $('MsgBox-ok').addEventListener('click', () => $('MsgBox').close());
-    $('Label2_0').addEventListener('click', openMaker);
-    $('Label2_2').addEventListener('click', openMaker);
+    // The maker's lines open the address that the link beside them shows.
+    const maker = document.querySelector('a.maker');
+    for (const line of document.querySelectorAll('span.maker')) {
+      line.addEventListener('click', () => window.open(maker.getAttribute('href'), '_blank', 'noopener,noreferrer'));
+    }
     $('copyFee').addEventListener('click', copyFee);
-    $('awarded').addEventListener('input', showSplit);
     window.addEventListener('resize', () => $('MsgBox').open && placeMessageBox($('MsgBox')));
     for (const panel of document.querySelectorAll('.window')) {
       panel.addEventListener('pointerdown', () => bringToFront(panel));
@@ -375,11 +291,9 @@
     }
   }
 
-  function start(loaded) {
-    core = loaded;
-    $('Option1_0-caption').textContent = core.classText(0);
-    $('Option1_1-caption').textContent = core.classText(1);
-    buildHalvingReasons();
+  function start(core) {
+    calculator = new core.Calculator();
+    buildHalvingReasons(core.halvingReasons());
     wireEvents();
     formLoad();
     $('Option1_0').focus({ preventScroll: true });

@@ -88,7 +88,9 @@ async function firstFee(browser, loads) {
     // fee has been produced.
     await page.evaluateOnNewDocument(() => {
       document.addEventListener('courtfee-ready', () => {
-        document.getElementById('txtBd').value = '1234567.89';
+        const amount = document.getElementById('txtBd');
+        amount.value = '1234567.89';
+        amount.dispatchEvent(new Event('input'));  // as typing does
         document.getElementById('Command1').click();
         window.feeComputedAt = performance.now();
         requestAnimationFrame(() => setTimeout(() => { window.feeShownAt = performance.now(); }, 0));

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The JavaScript face of the core: plain values in, plain JavaScript objects out. Nothing here
-// computes a fee; every answer comes from calc/ and runtime/ as the window and courtfee get it.
+// computes or words anything: the page drives present::Calculator, other scripts get the answers
+// of calc/ in the words of present/, as the window and courtfee get them. What this file adds is
+// only the shape JavaScript sees: texts, arrays, null for nothing, and enums as names.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,23 +15,89 @@
 #include "calc/amounts_for_fee.h"
 #include "calc/catalogue.h"
 #include "calc/explain.h"
-#include "calc/fee_capitals.h"
 #include "calc/fee_split.h"
 #include "calc/halve.h"
 #include "calc/price.h"
-#include "runtime/fen_text.h"
-#include "runtime/numeric_text.h"
+#include "present/calculator.h"
+#include "present/explanation.h"
+#include "present/extras_texts.h"
+#include "present/form_layout.h"
+#include "present/notice.h"
+#include "runtime/fee_capitals.h"
 
 namespace {
 
 using emscripten::val;
+namespace present = zq::present;
 
-// ComputeFee's outcome as JavaScript sees it: message is null or {prompt, title, flags}.
+val Text(std::string_view text) { return val(std::string(text)); }
+
+val TextOrNull(const std::optional<std::string>& text) { return text ? val(*text) : val::null(); }
+
+val FenOrNull(const std::optional<zq::Fen>& fen) { return fen ? val(fen->Text()) : val::null(); }
+
+template <typename Texts>
+val TextArray(const Texts& texts) {
+    val out = val::array();
+    for (const auto& text : texts) {
+        out.call<void>("push", Text(text));
+    }
+    return out;
+}
+
+// The message box as other scripts have always had it: {prompt, title, flags}.
+struct JsMessage {
+    std::string prompt;
+    std::string title;
+    int flags = 0;
+};
+
+// Converting a registered value object takes one call into JavaScript where setting three
+// properties takes six.
+val MessageOf(const std::optional<zq::Refusal>& refusal) {
+    if (!refusal) {
+        return val::null();
+    }
+    present::Notice notice = present::NoticeOf(*refusal);
+    return val(JsMessage{std::move(notice.prompt), std::move(notice.title),
+                         present::MessageBoxFlags(notice.icon)});
+}
+
+// The notice the page shows: {title, prompt, icon, flags}, icon "warning" or "error".
+val NoticeValue(const std::optional<present::Notice>& notice) {
+    if (!notice) {
+        return val::null();
+    }
+    val out = val::object();
+    out.set("title", notice->title);
+    out.set("prompt", notice->prompt);
+    out.set("icon", notice->icon == present::NoticeIcon::Error ? "error" : "warning");
+    out.set("flags", present::MessageBoxFlags(notice->icon));
+    return out;
+}
+
+// ---- The public functions, for other pages and scripts (courtfee.d.ts) ----
+
 struct JsFeeOutcome {
     std::string amountText;
     std::string feeText;
     val message = val::null();
 };
+
+JsFeeOutcome ComputeFeeJs(const std::string& typeText, const std::string& amountText) {
+    zq::FeeOutcome outcome = zq::ComputeFee(typeText, amountText);
+    return {std::move(outcome.amountText), std::move(outcome.feeText), MessageOf(outcome.refusal)};
+}
+
+std::string ClassTextJs(int classIndex) {
+    return std::string(zq::catalogue::ClassText(classIndex));
+}
+
+val KindsOfJs(int classIndex) { return TextArray(zq::catalogue::KindsOfClass(classIndex)); }
+
+val TypesOfJs(const std::string& kindText) {
+    return TextArray(zq::catalogue::TypesOfKind(kindText));
+}
 
 struct JsBasis {
     std::string feeKind;  // "acceptance" (Article 13) or "application" (Article 14)
@@ -54,22 +121,33 @@ struct JsBreakdown {
     bool chargedAtTopOfRange = false;
 };
 
-struct JsAmountsForFee {
-    std::string fee;            // "13800.00"; as given when it is not a whole number of fen
-    val ranges = val::array();  // [{min, max}], max null when unbounded
-    val nearestBelow = val::null();
-    val nearestAbove = val::null();
-    bool beyondSearch = false;
-};
-
-struct JsFeeSplit {
-    std::string amountText;
-    std::string fee;
-    std::string plaintiffShare;
-    std::string defendantShare;
-    std::string note;
-    std::string reference;
-};
+JsBreakdown ExplainFeeJs(const std::string& typeText, const std::string& amountText) {
+    const zq::FeeBreakdown breakdown = zq::ExplainFee(typeText, amountText);
+    present::BreakdownWords words = present::WordsOf(breakdown);
+    JsBreakdown out;
+    out.type = breakdown.type;
+    out.amountText = breakdown.outcome.amountText;
+    out.feeText = breakdown.outcome.feeText;
+    out.message = MessageOf(breakdown.outcome.refusal);
+    out.priced = breakdown.priced();
+    const zq::LegalBasis& basis = breakdown.basis;
+    out.basis = {basis.kind == zq::FeeKind::AcceptanceFee ? "acceptance" : "application",
+                 std::move(words.article), basis.range.low, basis.range.high};
+    out.ruleWords = std::move(words.rule);
+    for (const present::BandWords& band : words.bands) {
+        val step = val::object();
+        step.set("label", band.label);
+        step.set("part", band.part);
+        step.set("rate", band.rate);
+        step.set("amount", band.amount);
+        out.bands.call<void>("push", step);
+    }
+    out.bandsTotal = std::move(words.bandsTotal);
+    out.adjustments = TextArray(words.adjustments);
+    out.notes = TextArray(words.notes);
+    out.chargedAtTopOfRange = breakdown.chargedAtTopOfRange;
+    return out;
+}
 
 struct JsHalvingReason {
     std::string chinese;
@@ -77,134 +155,24 @@ struct JsHalvingReason {
     std::string article;
 };
 
+val HalvingReasonsJs() {
+    val out = val::array();
+    for (const zq::HalvingReasonName& name : zq::HalvingReasonNames()) {
+        out.call<void>("push",
+                       val(JsHalvingReason{std::string(name.chinese), std::string(name.ascii),
+                                           std::string(zq::ArticleOf(name.reason))}));
+    }
+    return out;
+}
+
 struct JsHalvedFee {
     std::string amountText;
     std::string feeText;  // the full fee
     val message = val::null();
     std::string halvedFee;
     std::string articles;
-    std::string refusal;
+    std::string refusal;  // why an application fee is not halved
 };
-
-struct JsMessage {
-    std::string prompt;
-    std::string title;
-    int flags = 0;
-};
-
-// Null, or the message as an object; converting a registered value object takes one call into
-// JavaScript where setting three properties takes six.
-val MessageValue(const std::optional<zq::Message>& message) {
-    if (!message) {
-        return val::null();
-    }
-    return val(JsMessage{message->prompt, message->title, message->flags});
-}
-
-template <typename Text>
-val TextArray(const std::vector<Text>& texts) {
-    val out = val::array();
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        out.set(i, std::string(texts[i]));
-    }
-    return out;
-}
-
-JsFeeOutcome ComputeFeeJs(const std::string& typeText, const std::string& amountText) {
-    zq::FeeOutcome outcome = zq::ComputeFee(typeText, amountText);
-    return {std::move(outcome.amountText), std::move(outcome.feeText),
-            MessageValue(outcome.message)};
-}
-
-std::string ClassTextJs(int classIndex) {
-    return std::string(zq::catalogue::ClassText(classIndex));
-}
-
-val KindsOfJs(int classIndex) { return TextArray(zq::catalogue::KindsOfClass(classIndex)); }
-
-val TypesOfJs(const std::string& kindText) {
-    return TextArray(zq::catalogue::TypesOfKind(kindText));
-}
-
-JsBreakdown ExplainFeeJs(const std::string& typeText, const std::string& amountText) {
-    const zq::FeeBreakdown breakdown = zq::ExplainFee(typeText, amountText);
-    JsBreakdown out;
-    out.type = breakdown.type;
-    out.amountText = breakdown.outcome.amountText;
-    out.feeText = breakdown.outcome.feeText;
-    out.message = MessageValue(breakdown.outcome.message);
-    out.priced = breakdown.priced();
-    out.basis = {breakdown.basis.kind == zq::FeeKind::AcceptanceFee ? "acceptance" : "application",
-                 std::string(breakdown.basis.article), breakdown.basis.rangeLow,
-                 breakdown.basis.rangeHigh};
-    out.ruleWords = breakdown.ruleWords;
-    for (std::size_t i = 0; i < breakdown.bands.size(); ++i) {
-        const zq::BandStep& band = breakdown.bands[i];
-        val step = val::object();
-        step.set("label", band.label);
-        step.set("part", band.part);
-        step.set("rate", band.rate);
-        step.set("amount", band.amount);
-        out.bands.set(i, step);
-    }
-    out.bandsTotal = breakdown.bandsTotal;
-    out.adjustments = TextArray(breakdown.adjustments);
-    out.notes = TextArray(breakdown.notes);
-    out.chargedAtTopOfRange = breakdown.chargedAtTopOfRange;
-    return out;
-}
-
-val TextOrNull(const std::optional<std::string>& text) { return text ? val(*text) : val::null(); }
-
-val FenOrNull(const std::optional<std::uint64_t>& fen) {
-    return fen ? val(zq::FenText(*fen)) : val::null();
-}
-
-val FeeCapitalsJs(const std::string& shownFee) { return TextOrNull(zq::FeeCapitals(shownFee)); }
-
-// The fee is read like an amount ("13800", "13800.00", "１３８００"). Null for a type that is not
-// in the catalogue or a fee that is not a number. A fee between two whole fen (a digit below the
-// fen, or below zero) has no amounts, only the nearest fees that some amount gives.
-val AmountsForFeeJs(const std::string& typeText, const std::string& feeText) {
-    const zq::FenReading fee = zq::ReadFen(feeText);
-    if (!fee.numeric || zq::ReadNumber(feeText).overflow ||
-        zq::catalogue::RuleOfType(typeText).rule == zq::FeeRule::NoRule) {
-        return val::null();
-    }
-    const bool whole = fee.wholeFen && !fee.negative;
-    const zq::AmountsForFee found =
-        *zq::FindAmountsForFee(typeText, fee.negative ? 0 : fee.fen, whole);
-    JsAmountsForFee out;
-    out.fee = whole ? zq::FenText(fee.fen) : feeText;
-    for (std::size_t i = 0; i < found.ranges.size(); ++i) {
-        val range = val::object();
-        range.set("min", zq::FenText(found.ranges[i].minFen));
-        range.set("max", FenOrNull(found.ranges[i].maxFen));
-        out.ranges.set(i, range);
-    }
-    out.nearestBelow = FenOrNull(found.nearestBelowFen);
-    out.nearestAbove = FenOrNull(found.nearestAboveFen);
-    out.beyondSearch = found.beyondSearch;
-    return val(out);
-}
-
-JsFeeSplit SplitFeeJs(const std::string& awardedText, const std::string& typeText,
-                      const std::string& amountText) {
-    zq::FeeSplit split = zq::SplitFee(awardedText, typeText, amountText);
-    return {std::move(split.amountText),     std::move(split.fee),
-            std::move(split.plaintiffShare), std::move(split.defendantShare),
-            std::move(split.note),           std::string(zq::kSplitIsAReference)};
-}
-
-val HalvingReasonsJs() {
-    val out = val::array();
-    std::size_t i = 0;
-    for (const zq::HalvingReasonName& name : zq::HalvingReasonNames()) {
-        out.set(i++, JsHalvingReason{std::string(name.chinese), std::string(name.ascii),
-                                     std::string(zq::ArticleOf(name.reason))});
-    }
-    return out;
-}
 
 // reasons: an array of the words of halvingReasons(), Chinese or ASCII; anything else is a
 // RangeError, as it is a caller's mistake and not a lawyer's input.
@@ -221,10 +189,212 @@ JsHalvedFee HalveFeeJs(const val& reasonWords, const std::string& typeText,
         }
         reasons.push_back(found->reason);
     }
-    zq::HalvedFee halved = zq::HalveFee(reasons, typeText, amountText);
-    return {std::move(halved.outcome.amountText), std::move(halved.outcome.feeText),
-            MessageValue(halved.outcome.message), std::move(halved.halvedFee),
-            std::move(halved.articles),           std::move(halved.refusal)};
+    zq::HalvedFee halving = zq::HalveFee(reasons, typeText, amountText);
+    JsHalvedFee out;
+    out.message = MessageOf(halving.outcome.refusal);
+    out.halvedFee = halving.done() ? halving.halved->Text() : std::string();
+    out.articles = present::ArticlesText(halving.articles);
+    out.refusal = halving.applicationFee ? present::HalvingNote(typeText, halving) : std::string();
+    out.amountText = std::move(halving.outcome.amountText);
+    out.feeText = std::move(halving.outcome.feeText);
+    return out;
+}
+
+val FeeCapitalsJs(const std::string& shownFee) { return TextOrNull(zq::FeeCapitals(shownFee)); }
+
+struct JsAmountsForFee {
+    std::string fee;
+    val ranges = val::array();  // [{min, max}], max null when unbounded
+    val nearestBelow = val::null();
+    val nearestAbove = val::null();
+    bool beyondSearch = false;
+};
+
+// Null when the fee could not be searched for: a type not in the catalogue, a fee that is not a
+// number or is beyond the double range.
+val AmountsForFeeJs(const std::string& typeText, const std::string& feeText) {
+    zq::AmountsForFee found = zq::FindAmountsForFee(typeText, feeText);
+    if (found.refusal != zq::AmountsRefusal::None) {
+        return val::null();
+    }
+    JsAmountsForFee out;
+    out.fee = std::move(found.fee);
+    for (const zq::AmountRange& range : found.ranges) {
+        val shown = val::object();
+        shown.set("min", range.min.Text());
+        shown.set("max", FenOrNull(range.max));
+        out.ranges.call<void>("push", shown);
+    }
+    out.nearestBelow = FenOrNull(found.nearestBelow);
+    out.nearestAbove = FenOrNull(found.nearestAbove);
+    out.beyondSearch = found.beyondSearch;
+    return val(out);
+}
+
+struct JsFeeSplit {
+    std::string amountText;
+    std::string fee;
+    std::string plaintiffShare;
+    std::string defendantShare;
+    std::string note;
+    std::string reference;
+};
+
+JsFeeSplit SplitFeeJs(const std::string& awardedText, const std::string& typeText,
+                      const std::string& amountText) {
+    const zq::FeeSplit split = zq::SplitFee(awardedText, typeText, amountText);
+    const bool done = split.done();
+    return {split.outcome.amountText,
+            done ? split.outcome.feeText : std::string(),
+            done ? split.plaintiffShare.ShownText() : std::string(),
+            done ? split.defendantShare.ShownText() : std::string(),
+            present::SplitNote(typeText, split),
+            std::string(present::kSplitIsAReference)};
+}
+
+// ---- The window as data, for the site builder: present/form_layout.h ----
+
+val RectValue(const present::Rect& rect) {
+    val out = val::object();
+    out.set("left", rect.x);
+    out.set("top", rect.y);
+    out.set("width", rect.width);
+    out.set("height", rect.height);
+    return out;
+}
+
+val RgbValue(const present::Rgb& rgb) {
+    val out = val::array();
+    for (const int part : {rgb.red, rgb.green, rgb.blue}) {
+        out.call<void>("push", part);
+    }
+    return out;
+}
+
+const char* KindName(present::ControlKind kind) {
+    switch (kind) {
+        case present::ControlKind::OptionButton:
+            return "OptionButton";
+        case present::ControlKind::ListBox:
+            return "ListBox";
+        case present::ControlKind::TextBox:
+            return "TextBox";
+        case present::ControlKind::Button:
+            return "Button";
+        case present::ControlKind::Label:
+            return "Label";
+    }
+    return "";
+}
+
+const char* ColourName(present::TextColour colour) {
+    switch (colour) {
+        case present::TextColour::Default:
+            return "default";
+        case present::TextColour::Grey:
+            return "grey";
+        case present::TextColour::Blue:
+            return "blue";
+    }
+    return "";
+}
+
+val ControlTableJs() {
+    val controls = val::array();
+    for (const present::ControlPlace& place : present::Form1Controls()) {
+        val control = RectValue(place.rect);
+        control.set("name", Text(place.name));
+        control.set("kind", KindName(place.kind));
+        control.set("caption", Text(place.caption));
+        control.set("tabIndex", place.tabIndex);
+        control.set("colour", ColourName(place.colour));
+        control.set("buddy", Text(place.buddy));
+        controls.call<void>("push", control);
+    }
+    val form1 = val::object();
+    form1.set("title", Text(present::kForm1Title));
+    form1.set("width", present::kForm1Width);
+    form1.set("height", present::kForm1Height);
+    form1.set("listRowHeight", present::kListRowHeight);
+    form1.set("line1", RectValue(present::kLine1));
+    form1.set("controls", controls);
+    val colours = val::object();
+    colours.set("grey", RgbValue(present::kGreyText));
+    colours.set("blue", RgbValue(present::kBlueText));
+    form1.set("colours", colours);
+    form1.set("makerAddressShown", Text(present::kMakerAddressShown));
+    form1.set("makerHost", Text(present::kMakerHost));
+    val form2 = val::object();
+    form2.set("title", Text(present::kForm2Title));
+    form2.set("width", present::kForm2Width);
+    form2.set("height", present::kForm2Height);
+    form2.set("text1", RectValue(present::kText1));
+    form2.set("text1Name", Text(present::kText1Name));
+    val out = val::object();
+    out.set("form1", form1);
+    out.set("form2", form2);
+    return out;
+}
+
+// ---- The calculator window's behaviour, for the page: present::Calculator ----
+
+val Command1ClickJs(present::Calculator& calculator) {
+    return NoticeValue(calculator.Command1Click());
+}
+
+val KindsJs(const present::Calculator& calculator) { return TextArray(calculator.kinds()); }
+
+val TypesJs(const present::Calculator& calculator) { return TextArray(calculator.types()); }
+
+std::string TypeTextJs(const present::Calculator& calculator) {
+    return std::string(calculator.typeText());
+}
+
+std::string AmountTextJs(const present::Calculator& calculator) { return calculator.amountText(); }
+
+std::string FeeTextJs(const present::Calculator& calculator) { return calculator.feeText(); }
+
+const char* StyleName(present::LineStyle style) {
+    switch (style) {
+        case present::LineStyle::Step:
+            return "step";
+        case present::LineStyle::Sentence:
+            return "sentence";
+        case present::LineStyle::Result:
+            return "result";
+    }
+    return "";
+}
+
+val ExplanationJs(const present::Calculator& calculator) {
+    val out = val::array();
+    for (const present::ExplanationLine& line : calculator.explanation()) {
+        val shown = val::object();
+        shown.set("text", line.text);
+        shown.set("style", StyleName(line.style));
+        out.call<void>("push", shown);
+    }
+    return out;
+}
+
+val ExtrasJs(const present::Calculator& calculator) {
+    const present::CalculatorExtras& extras = calculator.extras();
+    val out = val::object();
+    out.set("shown", extras.shown);
+    out.set("applicable", extras.applicable);
+    out.set("halving", extras.halving);
+    out.set("halvingCapitals", extras.halvingCapitals);
+    out.set("split", extras.split);
+    out.set("splitBasis", extras.splitBasis);
+    out.set("copyText", extras.copyText);
+    out.set("copiedMessage", extras.copiedMessage);
+    return out;
+}
+
+void TickHalvingReasonJs(present::Calculator& calculator, int index, bool ticked) {
+    if (index >= 0) {
+        calculator.TickHalvingReason(static_cast<std::size_t>(index), ticked);
+    }
 }
 
 }  // namespace
@@ -292,4 +462,33 @@ EMSCRIPTEN_BINDINGS(courtfee) {
     emscripten::function("feeCapitals", &FeeCapitalsJs);
     emscripten::function("amountsForFee", &AmountsForFeeJs);
     emscripten::function("splitFee", &SplitFeeJs);
+    emscripten::function("controlTable", &ControlTableJs);
+
+    // The window's handlers by their names, and its state; after any handler the page draws the
+    // state again.
+    using present::Calculator;
+    emscripten::class_<Calculator>("Calculator")
+        .constructor<>()
+        .function("FormLoad", &Calculator::FormLoad)
+        .function("Option1Click", &Calculator::Option1Click)
+        .function("List1Click", &Calculator::List1Click)
+        .function("List2Click", &Calculator::List2Click)
+        .function("TypeAmount", &Calculator::TypeAmount)
+        .function("TypeFee", &Calculator::TypeFee)
+        .function("Command1Click", &Command1ClickJs)
+        .function("TickHalvingReason", &TickHalvingReasonJs)
+        .function("TypeAwarded", &Calculator::TypeAwarded)
+        .function("classOn", &Calculator::classOn)
+        .function("kinds", &KindsJs)
+        .function("kindRow", &Calculator::kindRow)
+        .function("types", &TypesJs)
+        .function("typeRow", &Calculator::typeRow)
+        .function("typeText", &TypeTextJs)
+        .function("kindsVersion", &Calculator::kindsVersion)
+        .function("typesVersion", &Calculator::typesVersion)
+        .function("amountText", &AmountTextJs)
+        .function("feeText", &FeeTextJs)
+        .function("explanation", &ExplanationJs)
+        .function("announcement", &Calculator::announcement)
+        .function("extras", &ExtrasJs);
 }

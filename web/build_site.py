@@ -1,16 +1,20 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Writes the static site: the page with the Measures text built in, the core, the service
-worker with its list of files, the manifest and the icons, all into one folder.
+"""Writes the static site: the page with the window's controls and the Measures text built in,
+the core, the service worker with its list of files, the manifest and the icons, all into one
+folder. The controls' markup and places come from the window's control table in the freshly
+built core (present/form_layout.h), read under Node.
 
-build_site.py --core build-web/wasm/web/courtfee.js --out build-web/site
+build_site.py --core build-web/wasm/bin/courtfee.js --out build-web/site
 """
 import argparse
 import hashlib
 import html
 import json
+import os
 import shutil
 import struct
+import subprocess
 import zlib
 from pathlib import Path
 
@@ -18,7 +22,7 @@ WEB = Path(__file__).resolve().parent
 ROOT = WEB.parent
 
 # Files copied as they are.
-COPIED = ["style.css", "app.js", "courtfee.mjs", "courtfee.d.ts", "manifest.webmanifest"]
+COPIED = ["app.js", "courtfee.mjs", "courtfee.d.ts", "manifest.webmanifest"]
 
 
 def read_png_rgba(path):
@@ -119,15 +123,142 @@ def embed_wasm(glue, wasm):
     return text.replace(markers[0], '"' + "".join(parts) + '"')
 
 
-def write_page(out, measures):
+def fill(text, name, marker, value, count=1):
+    """The text with the marker replaced by value; the marker must appear count times."""
+    if text.count(marker) != count:
+        raise SystemExit(f"{name}: the marker {marker} must appear {count} times")
+    return text.replace(marker, value)
+
+
+def read_control_table(site):
+    """The two windows as data, from the core just written into the site, run under Node."""
+    script = ("const { default: CourtFee } = await import(process.env.ZQ_CORE_URL);"
+              "process.stdout.write(JSON.stringify((await CourtFee()).controlTable()));")
+    node = os.environ.get("NODE", shutil.which("node") or "node")
+    env = dict(os.environ, ZQ_CORE_URL=(site / "courtfee.mjs").resolve().as_uri())
+    answer = subprocess.run([node, "--input-type=module", "-e", script], env=env, check=True,
+                            capture_output=True, text=True)
+    return json.loads(answer.stdout)
+
+
+def attribute(value):
+    return html.escape(value, quote=True)
+
+
+def control_markup(control, table):
+    """One control of the main window as the page draws it, with the window's name as its id."""
+    name, caption, kind = control["name"], html.escape(control["caption"], quote=False), control["kind"]
+    if kind == "OptionButton":
+        group = name.rsplit("_", 1)
+        return (f'<span class="option" id="{name}-box"><input type="radio" name="{group[0]}" id="{name}" '
+                f'value="{group[1]}"><label for="{name}" id="{name}-caption">{caption}</label></span>')
+    if kind == "ListBox":
+        return f'<select id="{name}" size="6"></select>'
+    if kind == "TextBox":
+        return f'<input type="text" id="{name}" inputmode="decimal" autocomplete="off" spellcheck="false">'
+    if kind == "Button":
+        return f'<button type="button" id="{name}">{caption}</button>'
+    if control["buddy"]:
+        return f'<label for="{control["buddy"]}" id="{name}">{caption}</label>'
+    if control["caption"] == table["makerAddressShown"]:
+        # The address opens in a new tab only when clicked, so it takes no focus.
+        return (f'<a id="{name}" class="maker" href="{attribute(control["caption"])}" target="_blank" '
+                f'rel="noopener noreferrer" tabindex="-1">{caption}</a>')
+    return f'<span id="{name}" class="maker">{caption}</span>'
+
+
+def form1_markup(table):
+    """The controls in tab order, each label just before the control it names; the labels that
+    name nothing (the maker's lines) in their visual order, where the first of them stands in tab
+    order; Line1 where it stands. Option buttons by their array, for the group that holds them
+    in the page."""
+    controls = sorted(table["controls"], key=lambda control: control["tabIndex"])
+    by_buddy = {control["buddy"]: control for control in controls if control["buddy"]}
+    makers = sorted((c for c in controls if c["kind"] == "Label" and not c["buddy"]),
+                    key=lambda control: (control["top"], control["left"]))
+    groups, rest = {}, []
+    first_maker = makers and next(control for control in controls if control in makers)
+    for control in controls:
+        if control["kind"] == "OptionButton":
+            if rest:
+                raise SystemExit(f"{control['name']}: the option buttons must come first in tab order")
+            groups.setdefault(control["name"].rsplit("_", 1)[0], []).append(control_markup(control, table))
+        elif control["kind"] != "Label":
+            # Line1 stands between the lists and the amount, for reading too.
+            if control["top"] > table["line1"]["top"] and '<hr id="Line1">' not in rest:
+                rest.append('<hr id="Line1">')
+            if control["name"] in by_buddy:
+                rest.append(control_markup(by_buddy[control["name"]], table))
+            rest.append(control_markup(control, table))
+        elif control is first_maker:
+            rest.extend(control_markup(maker, table) for maker in makers)
+    return groups, rest
+
+
+def px(*values):
+    return [f"{value}px" for value in values]
+
+
+def place(selector, rect, corner_only=False):
+    left, top, width, height = px(rect["left"], rect["top"], rect["width"], rect["height"])
+    size = "" if corner_only else f" width: {width}; height: {height};"
+    return f"{selector} {{ left: {left}; top: {top};{size} }}"
+
+
+def form_styles(tables):
+    """The windows' sizes and every control's place, in pixels of the client area, and the text
+    colours; labels size themselves to their text, so only their corner is given."""
+    form1, form2 = tables["form1"], tables["form2"]
+    rules = [f":root {{ --form1-width: {form1['width']}px; --form1-height: {form1['height']}px; "
+             f"--form2-width: {form2['width']}px; }}",
+             f"#Form1 .client {{ width: {form1['width']}px; height: {form1['height']}px; }}",
+             f"#Form2 .client {{ width: {form2['width']}px; height: {form2['height']}px; }}"]
+    groups = {}
+    for control in form1["controls"]:
+        if control["kind"] == "OptionButton":
+            groups.setdefault(control["name"].rsplit("_", 1)[0], []).append(control)
+    for group, members in groups.items():
+        left = min(c["left"] for c in members)
+        top = min(c["top"] for c in members)
+        rules.append(place(f"#{group}", {"left": left, "top": top,
+                                          "width": max(c["left"] + c["width"] for c in members) - left,
+                                          "height": max(c["top"] + c["height"] for c in members) - top}))
+        for c in members:
+            rules.append(place(f"#{c['name']}-box", dict(c, left=c["left"] - left, top=c["top"] - top)))
+    for control in form1["controls"]:
+        if control["kind"] != "OptionButton":
+            rules.append(place(f"#{control['name']}", control, corner_only=control["kind"] == "Label"))
+        if control["colour"] != "default":
+            rules.append(f"#{control['name']} {{ color: var(--{control['colour']}); }}")
+    rules.append(place("#Line1", form1["line1"]))
+    rules.append(place("#Text1", form2["text1"]))
+    return "\n".join(rules)
+
+
+def window_colours(table):
+    """The window's text colours, which the dark scheme replaces with its own."""
+    return "\n".join(f"  --{name}: rgb({' '.join(map(str, rgb))});" for name, rgb in table["colours"].items())
+
+
+def write_page(out, measures, tables):
+    form1, form2 = tables["form1"], tables["form2"]
     text = measures.read_text(encoding="utf-8").replace("\r\n", "\n")
     page = (WEB / "index.html").read_text(encoding="utf-8")
-    marker = "<!-- measures -->"
-    if page.count(marker) != 1:
-        raise SystemExit("index.html: the Measures marker must appear once")
     # A textarea's content starts after one leading line break, which the parser drops.
-    (out / "index.html").write_text(page.replace(marker, "\n" + html.escape(text, quote=False)),
-                                    encoding="utf-8")
+    page = fill(page, "index.html", "<!-- measures -->", "\n" + html.escape(text, quote=False))
+    groups, rest = form1_markup(form1)
+    for group, members in groups.items():
+        page = fill(page, "index.html", f"<!-- {group} -->", "".join(members))
+    indent = "\n" + " " * 6
+    page = fill(page, "index.html", "<!-- Form1 controls -->", indent.join(rest))
+    page = fill(page, "index.html", "@FORM1_TITLE@", html.escape(form1["title"]), count=2)
+    page = fill(page, "index.html", "@FORM2_TITLE@", html.escape(form2["title"]))
+    page = fill(page, "index.html", "@TEXT1_NAME@", attribute(form2["text1Name"]))
+    (out / "index.html").write_text(page, encoding="utf-8")
+    style = (WEB / "style.css").read_text(encoding="utf-8")
+    style = fill(style, "style.css", "  /* window colours */", window_colours(form1))
+    style = fill(style, "style.css", "/* window places */", form_styles(tables))
+    (out / "style.css").write_text(style, encoding="utf-8")
 
 
 def write_service_worker(out):
@@ -156,7 +287,7 @@ def main():
     (out / "courtfee.js").write_text(embed_wasm(args.core, args.core.with_suffix(".wasm")), encoding="utf-8")
     for name in COPIED:
         shutil.copyfile(WEB / name, out / name)
-    write_page(out, args.measures)
+    write_page(out, args.measures, read_control_table(out))
     write_icons(out)
     write_service_worker(out)
 

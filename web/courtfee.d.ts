@@ -91,7 +91,10 @@ export interface HalvedFee {
 
 /** The amounts in dispute, to the fen, that give a fee. */
 export interface AmountsForFee {
-  /** The fee asked about, to the fen ("13800.00"); as given when it is not a whole number of fen. */
+  /** The fee asked about, as `courtfee --amount-for` writes it: two decimals for a whole number
+   *  of fen ("13800" and "１３８００" give "13800.00", "-1" gives "-1.00"), else the digits with
+   *  the one below the fen kept ("51.005"). Earlier builds of this module echoed a fee below zero
+   *  or beyond 64 bits of fen as it was given ("-1"), unlike the command. */
   fee: string;
   /** Lowest first; max null when every larger amount gives the fee too. Empty when none does. */
   ranges: { min: string; max: string | null }[];
@@ -110,10 +113,123 @@ export interface FeeSplit {
   fee: string;
   plaintiffShare: string;
   defendantShare: string;
-  /** Why there is no split; "" on success. */
+  /** Why there is no split, as `courtfee --split` says it; "" on success. A type that is not in
+   *  the catalogue is named with the closest types. */
   note: string;
   /** That the split is a reference and the court decides (Article 29). */
   reference: string;
+}
+
+/** A message box the calculator asks its page to show; flags as in Message. */
+export interface Notice {
+  title: string;
+  prompt: string;
+  /** The warning's exclamation mark (an amount that is not a number) or the error's stop sign. */
+  icon: 'warning' | 'error';
+  flags: number;
+}
+
+/** A line of the calculation step by step: a step keeps to one line, a sentence may wrap, and the
+ *  result (the fee and its capitals) stands out. */
+export interface ExplanationLine {
+  text: string;
+  style: 'step' | 'sentence' | 'result';
+}
+
+/** What the page shows below the window for the fee in the fee box. */
+export interface CalculatorExtras {
+  /** A calculated fee stands that the extras describe; false once the fee is typed over. */
+  shown: boolean;
+  /** Halving and the split apply: the fee is an acceptance fee (Article 13). */
+  applicable: boolean;
+  /** The halved fee, why there is none, or what to do. */
+  halving: string;
+  /** "大写：人民币…" for the halved fee; "" without one. */
+  halvingCapitals: string;
+  /** The split, lines separated by "\n", why there is none, or what to do. */
+  split: string;
+  /** That the split is of the full fee, when grounds for halving are ticked; else "". */
+  splitBasis: string;
+  /** What the copy button puts on the clipboard: the fee, full or halved, named, with capitals. */
+  copyText: string;
+  /** What to say once copyText is on the clipboard. */
+  copiedMessage: string;
+}
+
+/** The calculator window's state and behaviour, as the window and the page share them: the
+ *  event methods bear the window's handler names, the getters give what to draw after each. */
+export interface Calculator {
+  /** Back to the stored state, then the first class turned on (the whole selection chain). */
+  FormLoad(): void;
+  Option1Click(classIndex: number): void;
+  List1Click(row: number): void;
+  List2Click(row: number): void;
+  TypeAmount(text: string): void;
+  /** The fee typed over: it no longer has an explanation or extras. */
+  TypeFee(text: string): void;
+  /** 计算: one calculation; the message box to show, or null. */
+  Command1Click(): Notice | null;
+  /** A ground for halving, by its place in halvingReasons(), ticked or not. */
+  TickHalvingReason(index: number, ticked: boolean): void;
+  TypeAwarded(text: string): void;
+  /** -1 before FormLoad. */
+  classOn(): number;
+  kinds(): string[];
+  /** -1 when no row is selected. */
+  kindRow(): number;
+  types(): string[];
+  typeRow(): number;
+  typeText(): string;
+  /** Each refill of the list counts one: redraw the list only when it changed. */
+  kindsVersion(): number;
+  typesVersion(): number;
+  amountText(): string;
+  feeText(): string;
+  /** Empty without a calculated fee. */
+  explanation(): ExplanationLine[];
+  /** What a screen reader says when a fee arrives ("法院收费 50.00 元"); "" without one. */
+  announcement(): string;
+  extras(): CalculatorExtras;
+  /** Frees the calculator's memory in the WebAssembly module. */
+  delete(): void;
+}
+
+/** A place in pixels at 96 DPI from the top-left of a window's client area. */
+export interface Place {
+  left: number;
+  top: number;
+  width: number;
+  height: number;
+}
+
+/** One control of the calculator window; a label's size is what its caption needs. */
+export interface ControlPlace extends Place {
+  /** The window's control name, arrays as Name_index: "Option1_0", "List1", "txtBd". */
+  name: string;
+  kind: 'OptionButton' | 'ListBox' | 'TextBox' | 'Button' | 'Label';
+  caption: string;
+  tabIndex: number;
+  colour: 'default' | 'grey' | 'blue';
+  /** For a label, the control it names; else "". */
+  buddy: string;
+}
+
+/** The two windows as data, from which the page's markup and style sheet are built. */
+export interface ControlTable {
+  form1: {
+    title: string;
+    width: number;
+    height: number;
+    listRowHeight: number;
+    /** The separator between the lists and the amount. */
+    line1: Place;
+    /** In tab order. */
+    controls: ControlPlace[];
+    colours: { grey: [number, number, number]; blue: [number, number, number] };
+    makerAddressShown: string;
+    makerHost: string;
+  };
+  form2: { title: string; width: number; height: number; text1: Place; text1Name: string };
 }
 
 export interface CourtFeeCore {
@@ -141,6 +257,11 @@ export interface CourtFeeCore {
   /** The customary split under Article 29: the defendant bears fee × awarded ÷ claim, to the fen,
    *  the plaintiff the rest. The court decides; this is a reference. */
   splitFee(awardedText: string, typeText: string, amountText: string): FeeSplit;
+  /** The calculator window without a window, which the page draws; call FormLoad() first, as the
+   *  window does when it opens, and delete() when done. */
+  Calculator: { new (): Calculator };
+  /** The calculator window's and the fee-rules window's controls and sizes. */
+  controlTable(): ControlTable;
 }
 
 /** Loads and starts the core (WebAssembly, embedded in courtfee.js). */

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
-// Debian's Chromium, headless, with a fresh profile and nothing of its own going to the network,
-// and the calculator page opened in it straight from disk.
-import { mkdtempSync, rmSync } from 'node:fs';
-import os from 'node:os';
+// What the web tests share: Debian's Chromium, headless, with a fresh temporary profile and
+// nothing of its own going to the network; the page opened in it; the site served over HTTP; the core under Node,
+// which says what the page should draw; and the native courtfee, which says what the core answers.
+import { execFileSync } from 'node:child_process';
+import { readFileSync } from 'node:fs';
+import http from 'node:http';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import puppeteer from 'puppeteer-core';
@@ -11,25 +13,17 @@ export const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '
 export const siteDir = path.resolve(process.env.ZQ_SITE ?? path.join(root, 'build-web/site'));
 export const pageUrl = pathToFileURL(path.join(siteDir, 'index.html')).href;
 
-export async function launchChromium() {
-  const profile = mkdtempSync(path.join(os.tmpdir(), 'zq-chromium-'));
-  const browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
-    headless: true,
-    userDataDir: profile,
-    args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
-      '--disable-sync', '--no-first-run', '--no-default-browser-check', '--disable-extensions',
-      '--disable-features=Translate,MediaRouter,OptimizationHints'],
-  });
-  const close = browser.close.bind(browser);
-  browser.close = async () => {
-    await close();
-    rmSync(profile, { recursive: true, force: true, maxRetries: 5 });
-  };
-  return browser;
-}
+export const launchChromium = () => puppeteer.launch({
+  executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+  headless: true,
+  args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
+    '--disable-sync', '--no-first-run', '--no-default-browser-check', '--disable-extensions',
+    '--disable-features=Translate,MediaRouter,OptimizationHints'],
+});
 
-// Opens the page and waits until the core has filled the lists. Collects every request the page
+export const phone = (width) => ({ width, height: 740, phone: true });
+
+// Opens the page and waits until the core has drawn the window. Collects every request the page
 // makes and every error it reports.
 export async function openPage(browser, { url = pageUrl, width = 1024, height = 768, scheme = 'light', scale = 1, phone = false } = {}) {
   const page = await browser.newPage();
@@ -49,8 +43,43 @@ export async function openPage(browser, { url = pageUrl, width = 1024, height = 
   return { page, requests, problems };
 }
 
-// The core under Node, to say what the page should show.
+export const rect = (page, selector) => page.$eval(selector, (element) => {
+  const r = element.getBoundingClientRect();
+  return { left: r.left, top: r.top, right: r.right, bottom: r.bottom, width: r.width, height: r.height };
+});
+export const focused = (page) => page.evaluate(() => document.activeElement?.id ?? '');
+
+// The core under Node.
 export async function loadCore() {
   const { default: CourtFee } = await import(pathToFileURL(path.join(siteDir, 'courtfee.mjs')).href);
   return CourtFee();
+}
+
+// What the native courtfee writes; a refusal's answer comes on its failing exit.
+export function courtfee(...args) {
+  try {
+    return execFileSync(process.env.COURTFEE ?? path.join(root, 'build/bin/courtfee'), args, { encoding: 'utf8' });
+  } catch (failure) {
+    return failure.stdout;
+  }
+}
+
+// The site from a static HTTP server on a free port of 127.0.0.1; resolves to its origin.
+const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript',
+  '.css': 'text/css', '.png': 'image/png', '.webmanifest': 'application/manifest+json', '.ts': 'text/plain' };
+export async function serveSite() {
+  const server = http.createServer((request, response) => {
+    const name = decodeURIComponent(new URL(request.url, 'http://x').pathname).replace(/\/$/, '/index.html');
+    const file = path.join(siteDir, path.normalize(name));
+    try {
+      const body = readFileSync(file);
+      response.writeHead(200, { 'Content-Type': types[path.extname(file)] ?? 'application/octet-stream' });
+      response.end(body);
+    } catch {
+      response.writeHead(404);
+      response.end();
+    }
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  return { server, origin: `http://127.0.0.1:${server.address().port}` };
 }

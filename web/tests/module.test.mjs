@@ -1,75 +1,71 @@
 // SPDX-License-Identifier: MIT
-// What the module adds to computeFee, under Node, against courtfee's JSON for the same cases: the
-// amounts behind a fee, the split between the parties, the fee in capitals.
+// The module's public functions under Node keep the shape courtfee.d.ts gives them, and the
+// Calculator's bindings hand over what the command writes. The fees themselves are parity.mjs's.
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
-import path from 'node:path';
 import { before, describe, it } from 'node:test';
-import { loadCore, root } from './browser.mjs';
-
-const courtfee = process.env.COURTFEE ?? path.join(root, 'build/bin/courtfee');
-const nativeJson = (...args) => {
-  try {
-    return JSON.parse(execFileSync(courtfee, ['--json', ...args], { encoding: 'utf8' }));
-  } catch (failure) {
-    return JSON.parse(failure.stdout);
-  }
-};
+import { courtfee, loadCore } from './browser.mjs';
 
 let core;
 before(async () => {
   core = await loadCore();
 });
 
-describe('amountsForFee', () => {
-  const cases = [
-    ['1、财产案件', '13800'], ['1、财产案件', '１３８００.00'], ['2、知识产权案件', '1000.00'], ['1、财产案件', '13800.005'],
-    ['1、财产案件', '-5'], ['1、执行案件', '50'], ['1、支付令、公示催告案件', '16.67'], ['2、破产案件', '300000'],
-    ['1、申请诉讼保全措施案件', '5000'], ['5.申请共同海损理算', '999'], ['1、财产案件', '1e20'],
+// A value's shape: the type of each field, arrays by their first element.
+const shape = (value) => (Array.isArray(value) ? value.slice(0, 1).map(shape)
+  : value === null ? 'null' : typeof value !== 'object' ? typeof value
+    : Object.fromEntries(Object.keys(value).sort().map((key) => [key, shape(value[key])])));
+const message = { flags: 'number', prompt: 'string', title: 'string' };
+
+describe('the public functions', () => {
+  const calls = [
+    ['computeFee', () => core.computeFee('1、财产案件', '1万'), { amountText: 'string', feeText: 'string', message }],
+    ['classText', () => core.classText(1), 'string'],
+    ['kindsOf, typesOf', () => [core.kindsOf(0), core.typesOf(core.kindsOf(0)[0])], [['string']]],
+    ['explainFee', () => core.explainFee('1、支付令、公示催告案件', '10001'), {
+      adjustments: ['string'], amountText: 'string', bands: [{ amount: 'string', label: 'string', part: 'string', rate: 'string' }],
+      bandsTotal: 'string', basis: { article: 'string', feeKind: 'string', rangeHigh: 'number', rangeLow: 'number' },
+      chargedAtTopOfRange: 'boolean', feeText: 'string', message: 'null', notes: ['string'], priced: 'boolean',
+      ruleWords: 'string', type: 'string' }],
+    ['halvingReasons', () => core.halvingReasons(), [{ article: 'string', ascii: 'string', chinese: 'string' }]],
+    ['halveFee', () => core.halveFee(['调解', 'summary'], '1、财产案件', '10001'), { amountText: 'string', articles: 'string',
+      feeText: 'string', halvedFee: 'string', message: 'null', refusal: 'string' }],
+    ['feeCapitals', () => [core.feeCapitals('13800.00'), core.feeCapitals('')], ['string']],
+    ['amountsForFee', () => core.amountsForFee('1、财产案件', '13800'), { beyondSearch: 'boolean', fee: 'string',
+      nearestAbove: 'null', nearestBelow: 'null', ranges: [{ max: 'string', min: 'string' }] }],
+    ['splitFee', () => core.splitFee('600000', '1、财产案件', '1000000'), { amountText: 'string', defendantShare: 'string',
+      fee: 'string', note: 'string', plaintiffShare: 'string', reference: 'string' }],
   ];
-  for (const [type, fee] of cases) {
-    it(`${type} ${fee}`, () => {
-      const native = nativeJson('--amount-for', type, fee);
-      const answer = core.amountsForFee(type, fee);
-      assert.deepEqual({ amounts: answer.ranges, below: answer.nearestBelow, above: answer.nearestAbove },
-        { amounts: native.amounts, below: native.nearest_below, above: native.nearest_above });
-      // A fee to the fen within 64 bits of fen is written as a fee; any other stays as it was given.
-      assert.equal(answer.fee, /^\d{1,17}\.\d\d$/.test(native.fee) ? native.fee : fee);
-    });
+  for (const [name, call, expected] of calls) {
+    it(name, () => assert.deepEqual(shape(call()), expected));
   }
-  it('says when a fee lies beyond the largest amount searched', () => {
-    assert.deepEqual([core.amountsForFee('1、财产案件', '1e20').beyondSearch, core.amountsForFee('1、财产案件', '13800').beyondSearch],
-      [true, false]);
-  });
-  it('answers null for a fee that is not a number or overflows, or a type not in the catalogue', () => {
-    assert.deepEqual([core.amountsForFee('1、财产案件', '1万'), core.amountsForFee('无此类型', '50'),
-      core.amountsForFee('1、财产案件', '1e400')], [null, null, null]);
-    assert.equal(nativeJson('--amount-for', '1、财产案件', '1e400').message, '计算错误：溢出');
+  it('answers null for what has no answer, a RangeError for an unknown ground, and the fee asked of amountsForFee as courtfee writes it', () => {
+    assert.deepEqual([core.feeCapitals('x'), core.amountsForFee('1、财产案件', '1万'), core.amountsForFee('无此类型', '50')],
+      [null, null, null]);
+    assert.throws(() => core.halveFee(['x'], '1、财产案件', '1'), RangeError);
+    for (const fee of ['13800', '１３８００.00', '-1', '51.005', '1e20']) {
+      assert.equal(core.amountsForFee('1、财产案件', fee).fee, JSON.parse(courtfee('--json', '--amount-for', '1、财产案件', fee)).fee, fee);
+    }
   });
 });
 
-describe('splitFee and feeCapitals', () => {
-  const cases = [['600000', '1、财产案件', '1000000'], ['333333.33', '1、财产案件', '1000000'], ['0', '1、离婚案件', '350000'],
-    ['2000000', '1、财产案件', '1000000'], ['100', '1、财产案件', '0'], ['abc', '1、财产案件', '100']];
-  for (const [awarded, type, amount] of cases) {
-    it(`${awarded} of ${type} ${amount}`, () => {
-      const native = nativeJson('--split', awarded, type, amount);
-      const split = core.splitFee(awarded, type, amount);
-      const orNull = (text) => text || null;
-      const capitals = (fee) => (fee ? core.feeCapitals(fee) : null);
-      assert.deepEqual({
-        fee: orNull(split.fee), fee_capitals: capitals(split.fee), plaintiff_share: orNull(split.plaintiffShare),
-        plaintiff_share_capitals: capitals(split.plaintiffShare), defendant_share: orNull(split.defendantShare),
-        defendant_share_capitals: capitals(split.defendantShare), message: orNull(split.note),
-      }, {
-        fee: native.fee, fee_capitals: native.fee_capitals, plaintiff_share: native.plaintiff_share,
-        plaintiff_share_capitals: native.plaintiff_share_capitals, defendant_share: native.defendant_share,
-        defendant_share_capitals: native.defendant_share_capitals, message: native.message,
-      });
-    });
-  }
-  it('has no capitals for an empty fee or one of 1 万亿 yuan or more', () => {
-    assert.deepEqual([core.feeCapitals(''), core.feeCapitals('1000000000000.00'), core.feeCapitals('0.5')],
-      [null, null, '伍角整']);
+describe('the Calculator', () => {
+  it('hands over the explanation, the extras and the notice as the command writes them', () => {
+    const calculator = new core.Calculator();
+    calculator.FormLoad();
+    calculator.TypeAmount('1000000');
+    assert.equal(calculator.Command1Click(), null);
+    const type = calculator.typeText();
+    const lines = calculator.explanation();
+    assert.equal(lines.map((line) => `${line.text}\n`).join(''), courtfee('--explain', type, '1000000'));
+    assert.deepEqual([...new Set(lines.map((line) => line.style))], ['step', 'result']);
+    calculator.TickHalvingReason(2, true);
+    calculator.TypeAwarded('250000');
+    const extras = calculator.extras();
+    assert.equal(`${extras.split}\n`, courtfee('--split', '250000', type, '1000000'));
+    assert.equal(extras.halving, `减半后收费：${courtfee('--halve', core.halvingReasons()[2].chinese, type, '1000000').trim()}`);
+    calculator.TypeAmount('1e400');
+    const { title, prompt, flags } = calculator.Command1Click();
+    assert.deepEqual({ title, prompt, flags }, core.computeFee(type, '1e400').message);
+    calculator.delete();
   });
 });
