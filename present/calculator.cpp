@@ -16,8 +16,13 @@ bool InRange(int row, std::size_t size) { return row >= 0 && static_cast<std::si
 }  // namespace
 
 void Calculator::FormLoad() {
+    // Back to the stored state; the refill counts go on, so that a view redraws both lists.
+    const int kindsVersion = kindsVersion_;
+    const int typesVersion = typesVersion_;
     *this = Calculator();
-    FillKindList();  // no class is on yet: this only empties List1
+    kindsVersion_ = kindsVersion;
+    typesVersion_ = typesVersion + 1;  // List2 is emptied with the rest
+    FillKindList();                    // no class is on yet: this only empties List1
     Option1Click(0);
 }
 

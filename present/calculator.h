@@ -76,6 +76,10 @@ class Calculator {
     // What a screen reader says when a fee arrives: "法院收费 50.00 元"; empty without one.
     std::string announcement() const;
     const CalculatorExtras& extras() const { return extras_; }
+    bool halvingReasonTicked(std::size_t index) const {
+        return index < ticked_.size() && ticked_[index];
+    }
+    const std::string& awardedText() const { return awarded_; }
 
   private:
     void FillKindList();

@@ -82,6 +82,10 @@
 
   function drawExtras() {
     const extras = calculator.extras();
+    for (const check of $('halving-reasons').querySelectorAll('input')) {
+      check.checked = calculator.halvingReasonTicked(Number(check.value));
+    }
+    setValue($('awarded'), calculator.awardedText());
     $('extras').hidden = !extras.shown || $('Form1').hidden;
     for (const control of [...$('halving-reasons').querySelectorAll('input'), $('awarded')]) {
       control.disabled = !extras.applicable;
@@ -168,17 +172,9 @@
     }
   }
 
-  // Form_Load, as when the program starts: the grounds and the awarded amount, which the
-  // Calculator forgets with everything else, are cleared in the page too.
+  // Form_Load, as when the program starts.
   function formLoad() {
     calculator.FormLoad();
-    // The Calculator counts its refills afresh from here, so both lists are drawn anew.
-    drawn.kinds = -1;
-    drawn.types = -1;
-    for (const check of $('halving-reasons').querySelectorAll('input')) {
-      check.checked = false;
-    }
-    $('awarded').value = '';
     draw();
   }
 

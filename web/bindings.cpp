@@ -354,6 +354,14 @@ std::string AmountTextJs(const present::Calculator& calculator) { return calcula
 
 std::string FeeTextJs(const present::Calculator& calculator) { return calculator.feeText(); }
 
+std::string AwardedTextJs(const present::Calculator& calculator) {
+    return calculator.awardedText();
+}
+
+bool HalvingReasonTickedJs(const present::Calculator& calculator, int index) {
+    return index >= 0 && calculator.halvingReasonTicked(static_cast<std::size_t>(index));
+}
+
 const char* StyleName(present::LineStyle style) {
     switch (style) {
         case present::LineStyle::Step:
@@ -490,5 +498,7 @@ EMSCRIPTEN_BINDINGS(courtfee) {
         .function("feeText", &FeeTextJs)
         .function("explanation", &ExplanationJs)
         .function("announcement", &Calculator::announcement)
-        .function("extras", &ExtrasJs);
+        .function("extras", &ExtrasJs)
+        .function("halvingReasonTicked", &HalvingReasonTickedJs)
+        .function("awardedText", &AwardedTextJs);
 }
