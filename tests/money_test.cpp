@@ -27,6 +27,16 @@ TEST(Fen, ReadsEveryShownFormAndWritesTwoDecimals) {
     const std::string huge = "898846567431158" + std::string(294, '0') + ".00";
     EXPECT_EQ(F(huge).Text(), huge);
     EXPECT_FALSE(F(huge).Count().has_value());
+    // Beyond 64 bits the arithmetic goes digit by digit, carries and borrows included.
+    const Fen big = F("99999999999999999999.99");
+    EXPECT_EQ((big + F("0.01")).Text(), "100000000000000000000.00");
+    EXPECT_EQ((big + big).Text(), "199999999999999999999.98");
+    EXPECT_EQ((F("100000000000000000000.00") - F("0.01")).Text(), "99999999999999999999.99");
+    EXPECT_EQ((F("300000000000000000000.05") - big).Text(), "200000000000000000000.06");
+    EXPECT_EQ((big - big).Text(), "0.00");
+    EXPECT_EQ(big.HalvedHalfUp().Text(), "50000000000000000000.00");
+    EXPECT_EQ(F("200000000000000000000.02").HalvedHalfUp().Text(), "100000000000000000000.01");
+    EXPECT_TRUE(F("184467440737095516.15") < big && !(big < F("0.01")));
     EXPECT_FALSE(F("184467440737095516.16").Count().has_value());
     EXPECT_EQ(F("184467440737095516.15").Count(), 18446744073709551615ULL);
 }
@@ -113,6 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
         CapitalsCase{"jiao_and_fen", ".55", "伍角伍分"}, CapitalsCase{"nothing", "0.00", "零元整"},
         CapitalsCase{"one_yuan_one_fen", "1.01", "壹元零壹分"},
         CapitalsCase{"wan_group_all_zero", "100000001.00", "壹亿零壹元整"},
+        CapitalsCase{"one_zero_then_two_digits", "1011.00", "壹仟零壹拾壹元整"},
         CapitalsCase{"yi_then_wan", "100010000.00", "壹亿零壹万元整"},
         CapitalsCase{"whole_yi", "300000000.00", "叁亿元整"},
         CapitalsCase{"thousand_wan", "10000000.00", "壹仟万元整"},

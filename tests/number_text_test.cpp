@@ -56,6 +56,9 @@ INSTANTIATE_TEST_SUITE_P(
         Accepted{"fullwidth_upper_exponent", "1\uFF252", 100},
         Accepted{"minus_sign", "\u22125", -5},
         Accepted{"long_digit_run", std::string(400, '0') + "1", 1},
+        // 22 decimals are the most an exact power of ten divides; 23 take the general path.
+        Accepted{"twenty_two_decimals", "0." + std::string(21, '0') + "1", 1e-22},
+        Accepted{"twenty_three_decimals", "0." + std::string(22, '0') + "1", 1e-23},
         Accepted{"underflow", "1e-400", 0}, Accepted{"huge_exponent_of_zero", "0e99999999999", 0},
         Accepted{"largest_double", "1.7976931348623157e308", std::numeric_limits<double>::max()}),
     [](const auto& info) { return std::string(info.param.name); });
