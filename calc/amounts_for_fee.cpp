@@ -13,16 +13,22 @@ namespace {
 
 constexpr std::uint64_t kNoFee = std::numeric_limits<std::uint64_t>::max();
 
+// What is searched: a type, with the local figures in force.
+struct Pricing {
+    std::string_view type;
+    const LocalFigures* figures;
+};
+
 // The fee the Calculate command shows for an amount in fen, in fen.
-std::uint64_t FeeOfAmount(std::string_view type, std::uint64_t amountFen) {
-    const std::optional<Fen> fee =
-        Fen::FromShownFee(ComputeFee(type, Fen::FromCount(amountFen).Text()).feeText);
+std::uint64_t FeeOfAmount(const Pricing& type, std::uint64_t amountFen) {
+    const std::optional<Fen> fee = Fen::FromShownFee(
+        ComputeFee(type.type, Fen::FromCount(amountFen).Text(), nullptr, type.figures).feeText);
     return fee ? fee->Count().value_or(kNoFee) : kNoFee;
 }
 
 // The first amount in [low, high] whose fee reaches target; nothing when even high's does not.
 // The fee is non-decreasing over the range searched.
-std::optional<std::uint64_t> FirstReaching(std::string_view type, std::uint64_t low,
+std::optional<std::uint64_t> FirstReaching(const Pricing& type, std::uint64_t low,
                                            std::uint64_t high, std::uint64_t target) {
     if (FeeOfAmount(type, high) < target) {
         return std::nullopt;
@@ -46,11 +52,12 @@ struct Search {
 };
 
 // With wholeFen false the fee asked about lies strictly between feeFen and feeFen + 1.
-Search SearchFee(std::string_view type, FeeRule rule, std::uint64_t feeFen, bool wholeFen) {
-    // An intellectual-property case of amount 0 is the one jump back down in any rule (Article 13,
-    // item (三): a fixed fee without an amount, the scale from the first fen); it is looked at on
-    // its own.
-    const bool zeroApart = rule == FeeRule::IntellectualProperty;
+Search SearchFee(const Pricing& type, FeeRule rule, std::uint64_t feeFen, bool wholeFen) {
+    // A case without an amount is the one jump in any rule: an intellectual-property case (Article
+    // 13, item (三)) or an enforcement (Article 14, item (一)) costs its figure at amount 0 and
+    // follows the scale from the first fen; amount 0 is looked at on its own.
+    const bool zeroApart =
+        rule == FeeRule::IntellectualProperty || rule == FeeRule::EnforcementScale;
     const std::uint64_t start = zeroApart ? 1 : 0;
     // The smallest fee that counts as reaching what was asked (a fee past 64 bits stays there:
     // no amount searched reaches it).
@@ -100,7 +107,8 @@ std::optional<Fen> AsFen(const std::optional<std::uint64_t>& count) {
 
 }  // namespace
 
-AmountsForFee FindAmountsForFee(std::string_view typeText, std::string_view feeText) {
+AmountsForFee FindAmountsForFee(std::string_view typeText, std::string_view feeText,
+                                const LocalFigures* figures) {
     AmountsForFee answer;
     answer.fee = std::string(feeText);
     const FeeRule rule = catalogue::RuleOfType(typeText).rule;
@@ -122,7 +130,7 @@ AmountsForFee FindAmountsForFee(std::string_view typeText, std::string_view feeT
     const bool whole = fee.wholeFen && !fee.negative;
     answer.fee = whole ? fee.fen.Text() : PlainMoneyText(fee.value);
     const std::uint64_t feeFen = fee.negative ? 0 : fee.fen.Count().value_or(kNoFee);
-    const Search search = SearchFee(typeText, rule, feeFen, whole);
+    const Search search = SearchFee({typeText, figures}, rule, feeFen, whole);
     for (const auto& [min, max] : search.ranges) {
         answer.ranges.push_back({Fen::FromCount(min), AsFen(max)});
     }

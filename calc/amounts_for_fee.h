@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/local_figures.h"
 #include "runtime/fen.h"
 
 namespace zq {
@@ -51,6 +52,7 @@ inline constexpr std::uint64_t kLargestAmountFen = 10'000'000'000'000'000'000ULL
 // case of amount 0 costs a flat fee; so each answer takes two binary searches over the fen and
 // costs about 130 fee calculations. A fee below zero or with a digit below the fen lies between
 // two whole fen: no amount gives it, and the answer holds only the nearest fees.
-AmountsForFee FindAmountsForFee(std::string_view typeText, std::string_view feeText);
+AmountsForFee FindAmountsForFee(std::string_view typeText, std::string_view feeText,
+                                const LocalFigures* figures = nullptr);
 
 }  // namespace zq

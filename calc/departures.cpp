@@ -1,41 +1,28 @@
 // SPDX-License-Identifier: MIT
 #include "calc/departures.h"
 
-#include "calc/catalogue.h"
-#include "runtime/numeric_text.h"
-
 namespace zq {
-namespace {
 
-constexpr std::string_view kForeignJudgment = "1、申请承认外国法院民事判决、裁定案件";
-constexpr std::string_view kTaiwanRuling = "1、申请认可台湾地区法院民事判决、裁定、调解书案件";
-
-}  // namespace
-
-std::vector<Departure> DeparturesFromMeasures(std::string_view typeText,
-                                              std::string_view amountText) {
-    const NumberReading amount = ReadNumber(amountText);
-    if (!amountText.empty() && !amount.numeric) {
-        return {};
+std::vector<Departure> DeparturesOf(std::string_view typeText, const RuleChoice& choice,
+                                    const LegalBasis& basis, const FeeTrace& trace, bool local) {
+    std::vector<Departure> notes;
+    if (trace.figureUsed && basis.range.given()) {
+        if (local) {
+            notes.push_back(Departure::LocalFigure);
+        } else if (choice.figure != basis.range.high) {
+            notes.push_back(Departure::FigureBelowTop);
+        }
     }
-    switch (catalogue::RuleOfType(typeText).rule) {
-        case FeeRule::EnforcementScale:
-            if (!amount.overflow && amount.value <= 0) {
-                return {Departure::EnforcementWithoutAmount};
-            }
-            return {};
-        case FeeRule::PaymentOrderThird:
-            return {Departure::PublicSummonsAsPayment, Departure::ThirdRoundedHalfEven};
-        case FeeRule::BankruptcyHalf:
-            return {Departure::HalfRoundedHalfEven};
-        case FeeRule::FlatFee:
-            if (typeText == kForeignJudgment || typeText == kTaiwanRuling) {
-                return {Departure::RecognitionAtHundred};
-            }
-            return {};
-        default:
-            return {};
+    if (choice.rule == FeeRule::PaymentOrderThird) {
+        notes.push_back(Departure::PublicSummonsAsPayment);
+        notes.push_back(Departure::ThirdRoundedHalfEven);
+    } else if (choice.rule == FeeRule::BankruptcyHalf) {
+        notes.push_back(Departure::HalfRoundedHalfEven);
     }
+    if (typeText == "1、行政执行案件") {
+        notes.push_back(Departure::AgencyEnforcement);
+    }
+    return notes;
 }
 
 }  // namespace zq

@@ -13,30 +13,30 @@ namespace {
 
 Fen ShownAsFen(double fee) { return Fen::FromShownFee(ShownFee(fee)).value_or(Fen()); }
 
-// Lists the base fee and each band the amount reaches. Whole bands are exact; the band the amount
-// ends in takes what is left of `total` (the scale's fee, to the fen), so the lines always add up
-// to it. That part differs from its own rounded value by at most one fen.
+Fen Yuan(double yuan) { return Fen::Rounded(yuan); }
+
+// Lists the base fee and each band the amount reaches, each part to the fen. Whole bands are
+// exact; the band the amount ends in takes what is left of `total` (the scale's fee, to the fen),
+// so the lines always add up to it. That part differs from its own rounded value by at most one
+// fen.
 template <std::size_t N>
 void AddBands(FeeBreakdown& ex, double amount, const scales::MarginalScale<N>& scale,
-              const Fen& total) {
-    const Fen base = Fen::FromCount(static_cast<std::uint64_t>(scale.baseFee) * 100);
-    ex.bands.push_back({true, 0, scale.baseUpper(), 0, 0, base});
-    Fen whole = base;
+              long long base, const Fen& total) {
+    ex.bands.push_back({true, 0, scale.baseUpper(), Fen(), 0, Yuan(static_cast<double>(base))});
+    Fen whole = ex.bands.back().amount;
+    const Fen amountFen = Fen::Rounded(amount);
     std::size_t partial = 0;
     for (const scales::MarginalBand& band : scale.bands) {
         if (amount <= band.lower) {
             break;
         }
-        BandStep step{false,
-                      band.lower,
-                      band.upper,
-                      std::min(amount, band.upper) - band.lower,
-                      band.perTenThousand,
-                      Fen()};
+        BandStep step{false, band.lower, band.upper, Fen(), band.perTenThousand, Fen()};
         if (amount > band.upper) {
+            step.part = Yuan(band.upper - band.lower);
             step.amount = Fen::FromCount(static_cast<std::uint64_t>(band.wholeFen()));
             whole = whole + step.amount;
         } else {
+            step.part = amountFen - Yuan(band.lower);
             partial = ex.bands.size();
         }
         ex.bands.push_back(std::move(step));
@@ -54,15 +54,16 @@ void AddScaleBands(FeeBreakdown& ex, double amount, const FeeTrace& trace) {
     const Fen total = ShownAsFen(TextToNumber(trace.scaleFee));
     switch (trace.scale) {
         case ScaleId::Property:
-            return AddBands(ex, amount, scales::kProperty, total);
+            return AddBands(ex, amount, scales::kProperty, scales::kProperty.baseFee, total);
         case ScaleId::Divorce:
-            return AddBands(ex, amount, scales::kDivorce, total);
+            return AddBands(ex, amount, scales::kDivorce, ex.rule.figure, total);
         case ScaleId::Personality:
-            return AddBands(ex, amount, scales::kPersonality, total);
+            return AddBands(ex, amount, scales::kPersonality, ex.rule.figure, total);
         case ScaleId::Preservation:
-            return AddBands(ex, amount, scales::kPreservation, total);
+            return AddBands(ex, amount, scales::kPreservation, scales::kPreservation.baseFee,
+                            total);
         case ScaleId::Enforcement:
-            return AddBands(ex, amount, scales::kEnforcement, total);
+            return AddBands(ex, amount, scales::kEnforcement, scales::kEnforcement.baseFee, total);
         case ScaleId::None:
             return;
     }
@@ -70,19 +71,19 @@ void AddScaleBands(FeeBreakdown& ex, double amount, const FeeTrace& trace) {
 
 void AddAdjustments(FeeBreakdown& ex, const FeeTrace& trace) {
     const FeeRule rule = ex.rule.rule;
+    const long long figure = ex.rule.figure;
     if (rule == FeeRule::FlatFee) {
         ex.adjustments.push_back(
-            {AdjustmentKind::Flat, {}, 0, ShownAsFen(ex.rule.flatFee), ex.rule.flatFee});
+            {AdjustmentKind::Flat, {}, 0, Yuan(static_cast<double>(figure)), figure});
         return;
     }
-    if (rule == FeeRule::IntellectualProperty) {
-        ex.adjustments.push_back(trace.withoutAmount
-                                     ? Adjustment{AdjustmentKind::WithoutAmount,
-                                                  {},
-                                                  0,
-                                                  ShownAsFen(ex.rule.flatFee),
-                                                  ex.rule.flatFee}
-                                     : Adjustment{AdjustmentKind::WithAmount, {}, 0, Fen(), 0});
+    const bool withoutAmount =
+        rule == FeeRule::IntellectualProperty || rule == FeeRule::EnforcementScale;
+    if (withoutAmount && trace.figureUsed) {
+        ex.adjustments.push_back(
+            {AdjustmentKind::WithoutAmount, {}, 0, Yuan(static_cast<double>(figure)), figure});
+    } else if (rule == FeeRule::IntellectualProperty) {
+        ex.adjustments.push_back({AdjustmentKind::WithAmount, {}, 0, Fen(), 0});
     }
     if (trace.divisor != 0) {
         ex.adjustments.push_back({trace.divisor == 3 ? AdjustmentKind::Third : AdjustmentKind::Half,
@@ -93,34 +94,36 @@ void AddAdjustments(FeeBreakdown& ex, const FeeTrace& trace) {
                                                                   : AdjustmentKind::PreservationCap,
                                   {},
                                   0,
-                                  ShownAsFen(static_cast<double>(trace.cap)),
+                                  Yuan(static_cast<double>(trace.cap)),
                                   trace.cap});
     }
 }
 
 }  // namespace
 
-FeeBreakdown ExplainFee(std::string_view typeText, std::string_view amountText) {
+FeeBreakdown ExplainFee(std::string_view typeText, std::string_view amountText,
+                        const LocalFigures* figures) {
     FeeBreakdown ex;
     ex.type = std::string(typeText);
     FeeTrace trace;
-    ex.outcome = ComputeFee(typeText, amountText, &trace);
-    ex.rule = catalogue::RuleOfType(typeText);
+    ex.outcome = ComputeFee(typeText, amountText, &trace, figures);
+    ex.rule = RuleFor(typeText, figures);
     ex.basis = LegalBasisOf(typeText);
+    ex.localFigure = figures != nullptr && figures->Of(typeText).has_value();
     if (!ex.priced()) {
         return ex;
     }
-    // An IP case without an amount is not priced by its bands; a flat fee has none, and is the one
-    // rule that succeeds with an amount beyond the double range, for it never reads the amount.
-    if (!trace.withoutAmount) {
+    // A case without an amount is priced by its figure, not by bands; a flat fee has none, and is
+    // the one rule that succeeds with an amount beyond the double range, for it never reads it.
+    const bool withoutAmount = trace.figureUsed && (ex.rule.rule == FeeRule::IntellectualProperty ||
+                                                    ex.rule.rule == FeeRule::EnforcementScale);
+    if (!withoutAmount) {
         AddScaleBands(ex, ReadNumber(ex.outcome.amountText).value, trace);
     }
     AddAdjustments(ex, trace);
-    // A range's top is charged: a fixed fee given as a range, the base of the divorce and
-    // personality scales, and an IP case without an amount.
-    ex.chargedAtTopOfRange = ex.basis.range.given() &&
-                             (ex.rule.rule != FeeRule::IntellectualProperty || trace.withoutAmount);
-    ex.departures = DeparturesFromMeasures(typeText, ex.outcome.amountText);
+    ex.chargedAtTopOfRange = trace.figureUsed && ex.basis.range.given() && !ex.localFigure &&
+                             ex.rule.figure == ex.basis.range.high;
+    ex.departures = DeparturesOf(typeText, ex.rule, ex.basis, trace, ex.localFigure);
     return ex;
 }
 

@@ -9,6 +9,7 @@
 #include "calc/departures.h"
 #include "calc/fee_rule.h"
 #include "calc/fee_trace.h"
+#include "calc/prepay.h"
 #include "calc/price.h"
 #include "runtime/fen.h"
 
@@ -20,14 +21,14 @@ struct BandStep {
     bool base = false;
     double lower = 0;  // the band's edges in yuan; the base has only its upper edge
     double upper = 0;  // scales::kNoUpperEdge for a band without one
-    double part = 0;   // the part of the amount inside the band; 0 for the base
+    Fen part;          // the part of the amount inside the band, to the fen; 0 for the base
     long long perTenThousand = 0;
     Fen amount;  // the line's fee
 };
 
 // A step after the scale, as the rule took it.
 enum class AdjustmentKind {
-    WithoutAmount,    // an IP case without an amount: its fixed fee
+    WithoutAmount,    // an IP or enforcement case without an amount: the figure for it
     WithAmount,       // an IP case with an amount: the property scale
     Third,            // a payment order: the scale's fee divided by 3
     Half,             // bankruptcy: the scale's fee divided by 2
@@ -49,20 +50,26 @@ struct Adjustment {
 struct FeeBreakdown {
     std::string type;
     FeeOutcome outcome;  // the Calculate command's amount text, fee text and refusal
-    RuleChoice rule;
+    RuleChoice rule;     // with the figure that was in force
     LegalBasis basis;
+    bool localFigure = false;  // the figure in force was a court's local figure
     std::vector<BandStep> bands;
     Fen bandsTotal;  // what the bands add up to: the scale's fee, to the fen
     std::vector<Adjustment> adjustments;
     // Where the figure is a choice within or beside the Measures.
     std::vector<Departure> departures;
     bool chargedAtTopOfRange = false;
+    // Set by the caller: the step of the case the fee is for, and the claims whose sum the amount
+    // is, when there are several.
+    CaseStage stage = CaseStage::FirstInstance;
+    std::vector<std::string> claims;
 
     // A fee was arrived at: the type is in the catalogue and nothing was refused or failed. Only
     // then are the bands and the adjustments filled in.
     bool priced() const { return !outcome.refusal && rule.rule != FeeRule::NoRule; }
 };
 
-FeeBreakdown ExplainFee(std::string_view typeText, std::string_view amountText);
+FeeBreakdown ExplainFee(std::string_view typeText, std::string_view amountText,
+                        const LocalFigures* figures = nullptr);
 
 }  // namespace zq

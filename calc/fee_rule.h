@@ -17,11 +17,13 @@ enum class FeeRule {
     FlatFee,
 };
 
-// A type's rule, with its fixed fee in yuan: the fee of a FlatFee, and the fee of an
-// IntellectualProperty case without an amount (0 for the other rules).
+// A type's rule, with the figure in yuan it charges where the Measures give one or a range: the
+// whole fee of a FlatFee; the fee of an IntellectualProperty or EnforcementScale case without an
+// amount; the base of the DivorceScale and PersonalityScale. 0 for the other rules. The catalogue
+// gives each type's figure; a court's local figure within the range may take its place.
 struct RuleChoice {
     FeeRule rule = FeeRule::NoRule;
-    int flatFee = 0;
+    int figure = 0;
 
     friend bool operator==(const RuleChoice&, const RuleChoice&) = default;
 };

@@ -12,10 +12,11 @@ void PropertyScale(FeeStage& stage);
 void PaymentOrderThird(FeeStage& stage);
 void BankruptcyHalf(FeeStage& stage);
 void IntellectualProperty(FeeStage& stage, int withoutAmount);
-void DivorceScale(FeeStage& stage);
-void PersonalityScale(FeeStage& stage);
+// The figure of each rule that has one (see RuleChoice) is given to it.
+void DivorceScale(FeeStage& stage, int base);
+void PersonalityScale(FeeStage& stage, int base);
 void PreservationScale(FeeStage& stage);
-void EnforcementScale(FeeStage& stage);
+void EnforcementScale(FeeStage& stage, int withoutAmount);
 void FlatFee(FeeStage& stage, int yuan);
 
 // Runs the rule a case type selected; NoRule writes nothing.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc/fee_split.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "calc/basis.h"
@@ -39,18 +40,51 @@ Fen ProportionalShare(const Fen& fee, double awarded, double claimed) {
 
 }  // namespace
 
-bool CanBeSplit(std::string_view typeText) {
-    const catalogue::CaseType* type = catalogue::FindType(typeText);
-    return type != nullptr && type->basis.kind == FeeKind::AcceptanceFee;
+Burden BurdenOf(std::string_view typeText, const std::vector<HalvingReason>& outcome) {
+    const auto ended = [&outcome](HalvingReason reason) {
+        return std::find(outcome.begin(), outcome.end(), reason) != outcome.end();
+    };
+    const FeeRule rule = catalogue::RuleOfType(typeText).rule;
+    if (!IsAcceptanceFee(typeText)) {
+        if (rule == FeeRule::PaymentOrderThird) {
+            return {BurdenRule::DebtorUnlessObjected, "第三十六条、第三十七条"};
+        }
+        if (rule == FeeRule::EnforcementScale) {
+            return {BurdenRule::EnforcedPartyBears, "第三十八条"};
+        }
+        return {BurdenRule::ApplicantBears, "第三十八条、第三十九条"};
+    }
+    if (typeText == "7、管辖异议不成立") {
+        return {BurdenRule::ObjectorBears, "第十三条第（六）项"};
+    }
+    if (ended(HalvingReason::Withdrawal)) {
+        return {BurdenRule::PlaintiffBears, "第三十四条"};
+    }
+    if (ended(HalvingReason::Mediation)) {
+        return {BurdenRule::Negotiated, "第三十一条"};
+    }
+    if (rule == FeeRule::DivorceScale) {
+        return {BurdenRule::Negotiated, "第三十三条"};
+    }
+    return {BurdenRule::Proportional, "第二十九条"};
 }
 
 FeeSplit SplitFee(std::string_view awardedText, std::string_view typeText,
-                  std::string_view amountText) {
-    return SplitFee(awardedText, typeText, ComputeFee(typeText, amountText));
+                  std::string_view amountText, const std::vector<HalvingReason>& halving,
+                  const LocalFigures* figures) {
+    return SplitFee(awardedText, typeText, ComputeFee(typeText, amountText, nullptr, figures),
+                    halving);
 }
 
-FeeSplit SplitFee(std::string_view awardedText, std::string_view typeText, FeeOutcome outcome) {
-    FeeSplit split{std::move(outcome), SplitRefusal::None, {}, {}, {}};
+FeeSplit SplitFee(std::string_view awardedText, std::string_view typeText, FeeOutcome outcome,
+                  const std::vector<HalvingReason>& halving) {
+    FeeSplit split{std::move(outcome),
+                   BurdenOf(typeText, halving),
+                   SplitRefusal::None,
+                   std::nullopt,
+                   {},
+                   {},
+                   {}};
     if (split.outcome.refusal) {
         split.refusal = SplitRefusal::Outcome;
         return split;
@@ -59,11 +93,22 @@ FeeSplit SplitFee(std::string_view awardedText, std::string_view typeText, FeeOu
         split.refusal = SplitRefusal::UnknownType;
         return split;
     }
+    split.fee = Fen::FromShownFee(split.outcome.feeText).value_or(Fen());
+    if (!halving.empty() && CanBeHalved(typeText)) {
+        split.halving = HalveFee(halving, typeText, split.outcome);
+        split.fee = *split.halving->halved;
+    }
+    const BurdenRule rule = split.burden.rule;
+    if (rule == BurdenRule::ObjectorBears || rule == BurdenRule::ApplicantBears) {
+        split.refusal = SplitRefusal::NotSplit;
+        return split;
+    }
+    if (rule != BurdenRule::Proportional) {
+        return split;  // the article names who bears it
+    }
     const NumberReading claimed = ReadNumber(split.outcome.amountText);
     const NumberReading awarded = ReadNumber(awardedText);
-    if (!CanBeSplit(typeText)) {
-        split.refusal = SplitRefusal::ApplicationFee;
-    } else if (!awarded.numeric) {
+    if (!awarded.numeric) {
         split.refusal = SplitRefusal::AwardedNotNumeric;
     } else if (claimed.overflow || awarded.overflow) {
         split.refusal = SplitRefusal::Overflow;
@@ -72,12 +117,10 @@ FeeSplit SplitFee(std::string_view awardedText, std::string_view typeText, FeeOu
     } else if (awarded.value < 0 || awarded.value > claimed.value) {
         split.refusal = SplitRefusal::AwardedOutOfRange;
     }
-    if (!split.done()) {
-        return split;
+    if (split.done()) {
+        split.defendantShare = ProportionalShare(split.fee, awarded.value, claimed.value);
+        split.plaintiffShare = split.fee - split.defendantShare;
     }
-    split.fee = Fen::FromShownFee(split.outcome.feeText).value_or(Fen());
-    split.defendantShare = ProportionalShare(split.fee, awarded.value, claimed.value);
-    split.plaintiffShare = split.fee - split.defendantShare;
     return split;
 }
 

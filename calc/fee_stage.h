@@ -44,9 +44,10 @@ class FeeStage {
             trace_->cap = cap;
         }
     }
-    void RecordWithoutAmount() {
+    // The rule charged its figure (RuleChoice::figure).
+    void RecordFigure() {
         if (trace_ != nullptr) {
-            trace_->withoutAmount = true;
+            trace_->figureUsed = true;
         }
     }
 

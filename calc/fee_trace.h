@@ -17,7 +17,8 @@ struct FeeTrace {
     double quotient = 0;            // the scale's fee divided, before rounding
     double rounded = 0;             // the quotient to the fen, halves to the even fen
     long long cap = 0;              // the cap that took effect; 0 when none did
-    bool withoutAmount = false;     // an intellectual-property case without an amount
+    bool figureUsed = false;        // the rule charged its figure: a fixed fee, a scale's base, or
+                                    // the fee of a case without an amount
 };
 
 }  // namespace zq

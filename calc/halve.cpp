@@ -15,6 +15,8 @@ constexpr std::array kReasonNames{
     HalvingReasonName{"撤诉", "withdrawal", HalvingReason::Withdrawal},
     HalvingReasonName{"简易程序", "summary", HalvingReason::Summary},
     HalvingReasonName{"反诉", "counterclaim", HalvingReason::Counterclaim},
+    HalvingReasonName{"第三人", "third-party", HalvingReason::ThirdParty},
+    HalvingReasonName{"小额诉讼", "small-claims", HalvingReason::SmallClaims},
 };
 
 }  // namespace
@@ -27,8 +29,10 @@ std::string_view ArticleOf(HalvingReason reason) {
         case HalvingReason::Withdrawal:
             return "第十五条";
         case HalvingReason::Summary:
+        case HalvingReason::SmallClaims:
             return "第十六条";
         case HalvingReason::Counterclaim:
+        case HalvingReason::ThirdParty:
             return "第十八条";
     }
     return {};
@@ -61,14 +65,11 @@ std::optional<std::vector<HalvingReason>> ParseHalvingReasons(std::string_view t
     return reasons.empty() ? std::nullopt : std::optional(reasons);
 }
 
-bool CanBeHalved(std::string_view typeText) {
-    const catalogue::CaseType* type = catalogue::FindType(typeText);
-    return type != nullptr && type->basis.kind == FeeKind::AcceptanceFee;
-}
+bool CanBeHalved(std::string_view typeText) { return IsAcceptanceFee(typeText); }
 
 HalvedFee HalveFee(const std::vector<HalvingReason>& reasons, std::string_view typeText,
-                   std::string_view amountText) {
-    return HalveFee(reasons, typeText, ComputeFee(typeText, amountText));
+                   std::string_view amountText, const LocalFigures* figures) {
+    return HalveFee(reasons, typeText, ComputeFee(typeText, amountText, nullptr, figures));
 }
 
 HalvedFee HalveFee(const std::vector<HalvingReason>& reasons, std::string_view typeText,

@@ -16,7 +16,9 @@ enum class HalvingReason {
     Mediation,     // 调解结案, Article 15
     Withdrawal,    // 撤诉, Article 15
     Summary,       // 简易程序, Article 16
-    Counterclaim,  // 反诉 or an independent third party's claim, Article 18
+    Counterclaim,  // 反诉, Article 18
+    ThirdParty,    // an independent third party's claim tried with the case, Article 18
+    SmallClaims,   // 小额诉讼: tried under the summary procedure, Article 16
 };
 
 // A reason's names: the Chinese word a lawyer uses and an ASCII alias.
@@ -51,7 +53,7 @@ struct HalvedFee {
 // which the halving articles do not reach. A type that is not in the catalogue, or an amount that
 // is refused or fails, leaves the outcome to say why.
 HalvedFee HalveFee(const std::vector<HalvingReason>& reasons, std::string_view typeText,
-                   std::string_view amountText);
+                   std::string_view amountText, const LocalFigures* figures = nullptr);
 // The same for a fee the Calculate command has already given.
 HalvedFee HalveFee(const std::vector<HalvingReason>& reasons, std::string_view typeText,
                    FeeOutcome outcome);

@@ -12,11 +12,12 @@ using checked::Add;
 using checked::Mul;
 using checked::Sub;
 
-// Article 13, item (二) 1: divorce, 50 to 300 yuan (charged at 300), plus 0.5% of the property
-// above 200000.
-void DivorceScale(FeeStage& stage) {
+// Article 13, item (二) 1: divorce, 50 to 300 yuan (the catalogue charges 300), plus 0.5% of the
+// property above 200000.
+void DivorceScale(FeeStage& stage, int base) {
     const scales::MarginalBand& above = scales::kDivorce.bands[0];
-    stage.WriteConstant(scales::kDivorce.baseFee);
+    stage.WriteConstant(base);
+    stage.RecordFigure();
     const double a = stage.Amount();
     if (a > above.lower) {
         const double increment = Mul(Sub(a, above.lower), above.rate());
@@ -25,12 +26,13 @@ void DivorceScale(FeeStage& stage) {
     stage.RecordScale(ScaleId::Divorce);
 }
 
-// Article 13, item (二) 2: personality rights, 100 to 500 yuan (charged at 500), plus 1% of the
-// damages from 50000 to 100000 and 0.5% of the damages above 100000. Above 100000 the fee is the
-// base, the whole first band and the part above, added in this order.
-void PersonalityScale(FeeStage& stage) {
+// Article 13, item (二) 2: personality rights, 100 to 500 yuan (the catalogue charges 500), plus 1%
+// of the damages from 50000 to 100000 and 0.5% of the damages above 100000. Above 100000 the fee
+// is the base, the whole first band and the part above, added in this order.
+void PersonalityScale(FeeStage& stage, int base) {
     const auto& [first, second] = scales::kPersonality.bands;
-    stage.WriteConstant(scales::kPersonality.baseFee);
+    stage.WriteConstant(base);
+    stage.RecordFigure();
     const double a = stage.Amount();
     if (a > first.lower && a <= first.upper) {
         const double increment = Mul(Sub(a, first.lower), first.rate());
@@ -63,11 +65,17 @@ void PreservationScale(FeeStage& stage) {
     }
 }
 
-// Article 14, item (一) 2: enforcement, 50 yuan up to 10000, then 1.5%, 1%, 0.5% and 0.1% of the
-// parts of the amount in each band.
-void EnforcementScale(FeeStage& stage) {
-    stage.WriteConstant(scales::kEnforcement.baseFee);
+// Article 14, item (一): enforcement without an amount, 50 to 500 yuan (item 1; the catalogue
+// charges 50); with one, 50 yuan up to 10000, then 1.5%, 1%, 0.5% and 0.1% of the parts of the
+// amount in each band (item 2).
+void EnforcementScale(FeeStage& stage, int withoutAmount) {
     const double a = stage.Amount();
+    if (a == 0) {
+        stage.WriteConstant(withoutAmount);
+        stage.RecordFigure();
+        return;
+    }
+    stage.WriteConstant(scales::kEnforcement.baseFee);
     if (a <= scales::kEnforcement.baseUpper()) {
         stage.RecordScale(ScaleId::Enforcement);
         return;
@@ -88,7 +96,10 @@ void EnforcementScale(FeeStage& stage) {
 
 // Article 13, items (二) 3 to (六), and Article 14, items (五) and (七): fixed fees, the top of
 // the range where the Measures give one. The amount is never read.
-void FlatFee(FeeStage& stage, int yuan) { stage.WriteConstant(yuan); }
+void FlatFee(FeeStage& stage, int yuan) {
+    stage.WriteConstant(yuan);
+    stage.RecordFigure();
+}
 
 void Apply(const RuleChoice& choice, FeeStage& stage) {
     switch (choice.rule) {
@@ -101,17 +112,17 @@ void Apply(const RuleChoice& choice, FeeStage& stage) {
         case FeeRule::BankruptcyHalf:
             return BankruptcyHalf(stage);
         case FeeRule::IntellectualProperty:
-            return IntellectualProperty(stage, choice.flatFee);
+            return IntellectualProperty(stage, choice.figure);
         case FeeRule::DivorceScale:
-            return DivorceScale(stage);
+            return DivorceScale(stage, choice.figure);
         case FeeRule::PersonalityScale:
-            return PersonalityScale(stage);
+            return PersonalityScale(stage, choice.figure);
         case FeeRule::PreservationScale:
             return PreservationScale(stage);
         case FeeRule::EnforcementScale:
-            return EnforcementScale(stage);
+            return EnforcementScale(stage, choice.figure);
         case FeeRule::FlatFee:
-            return FlatFee(stage, choice.flatFee);
+            return FlatFee(stage, choice.figure);
     }
 }
 

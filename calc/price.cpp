@@ -22,17 +22,30 @@ void FormatFeeText(std::string& fee) {
 
 }  // namespace
 
-FeeOutcome ComputeFee(std::string_view typeText, std::string_view amountText, FeeTrace* trace) {
+RuleChoice RuleFor(std::string_view typeText, const LocalFigures* figures) {
+    RuleChoice choice = catalogue::RuleOfType(typeText);
+    if (figures != nullptr && !figures->empty()) {
+        choice.figure = figures->Of(typeText).value_or(choice.figure);
+    }
+    return choice;
+}
+
+FeeOutcome ComputeFee(std::string_view typeText, std::string_view amountText, FeeTrace* trace,
+                      const LocalFigures* figures) {
     // An empty amount reads as 0, and the user sees the "0" written back.
     FeeOutcome out{amountText.empty() ? std::string("0") : std::string(amountText), std::string(),
                    std::nullopt};
-    if (!amountText.empty() && !IsNumeric(amountText)) {
-        out.refusal = Refusal{RefusalKind::AmountNotNumeric};
-        return out;
+    if (!amountText.empty()) {
+        const NumberReading amount = ReadNumber(amountText);
+        if (!amount.numeric || amount.negative) {
+            out.refusal = Refusal{amount.numeric ? RefusalKind::AmountNegative
+                                                 : RefusalKind::AmountNotNumeric};
+            return out;
+        }
     }
     try {
         FeeStage stage(out.amountText, out.feeText, trace);
-        rules::Apply(catalogue::RuleOfType(typeText), stage);
+        rules::Apply(RuleFor(typeText, figures), stage);
         FormatFeeText(out.feeText);
     } catch (const CalcFailure& failure) {
         // A half-finished stage (say the 50 yuan base of an enforcement fee) is not a fee: leave

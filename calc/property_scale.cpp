@@ -51,12 +51,12 @@ void BankruptcyHalf(FeeStage& stage) {
 }
 
 // Article 13, item (三): an intellectual-property case with an amount follows the property scale;
-// without one (amount 0) it costs 500 to 1000 yuan, the figure the catalogue gives.
+// without one (amount 0) it costs 500 to 1000 yuan (the catalogue charges 1000).
 void IntellectualProperty(FeeStage& stage, int withoutAmount) {
     PropertyScale(stage);
     if (stage.Amount() == 0) {
         stage.WriteConstant(withoutAmount);
-        stage.RecordWithoutAmount();
+        stage.RecordFigure();
     }
 }
 

@@ -6,10 +6,15 @@
 #include <string_view>
 #include <vector>
 
+#include <algorithm>
+
 #include "cli/batch.h"
+#include "cli/figure_options.h"
 #include "cli/mcp/mcp_server.h"
 #include "cli/modes/case_answers.h"
 #include "cli/modes/mode.h"
+#include "present/kept_figures.h"
+#include "present/stage_texts.h"
 
 namespace zq::cli {
 namespace {
@@ -24,14 +29,29 @@ std::string Usage() {
         "line\n"
         "  courtfee --mcp                 以 MCP 服务器方式运行（标准输入输出）/ serve MCP over "
         "stdio\n"
+        "  courtfee --set-figure 类型=数额  保存本地标准（《办法》规定幅度内）/ keep a local "
+        "figure\n"
+        "  --figure 类型=数额             本次计算按本地标准 / a local figure for this call\n"
         "  courtfee --help | --version\n"
         "\n"
-        "按《诉讼费用交纳办法》第十三条、第十四条计算案件受理费或申请费；有收费范围的，均按照最高"
-        "限额计算。\n"
+        "按《诉讼费用交纳办法》第十三条、第十四条计算案件受理费或申请费。《办法》规定收费幅度的，离"
+        "婚、\n"
+        "人格权、其他非财产案件、无争议金额的知识产权案件、管辖异议、承认外国仲裁裁决和海事申请按最"
+        "高\n"
+        "限额计收；没有执行金额的执行申请按最低限额50元，承认外国判决、认可台湾地区裁判按100元计收"
+        "；\n"
+        "--figure、--set-figure 按本地标准计收（courtfee --figures "
+        "列出）。标的为空按0计算，负数不予计算。\n"
         "Prices a case under Articles 13 and 14 of the Measures on the Payment of Litigation "
-        "Costs;\n"
-        "where the Measures give a range, the top of the range is charged. An empty amount counts "
-        "as 0.\n"
+        "Costs.\n"
+        "Where the Measures give a range, divorce, personality rights, other non-property cases, "
+        "IP\n"
+        "cases without an amount, jurisdiction objections, recognising a foreign award and the\n"
+        "maritime applications are charged at the top; enforcement without an amount at the "
+        "bottom\n"
+        "(50); recognising a foreign judgment or a Taiwan ruling at 100. --figure and "
+        "--set-figure\n"
+        "charge a local figure instead. An empty amount counts as 0; a negative one is refused.\n"
         "\n"
         "示例 / Example:\n"
         "  courtfee 1、财产案件 10000        # prints 50.00\n"
@@ -39,6 +59,9 @@ std::string Usage() {
         "  courtfee --capitals 1、财产案件 1000000   # 13800.00（人民币壹万叁仟捌佰元整）\n"
         "  courtfee --amount-for 1、财产案件 13800\n"
         "  courtfee --split 333333.33 1、财产案件 1000000\n"
+        "  courtfee 离婚 300000             # 按“1、离婚案件”计算\n"
+        "  courtfee --change 2000000 1、财产案件 1000000\n"
+        "  courtfee --figure 离婚=200 离婚 0\n"
         "  printf '1、执行案件\\t600000\\n' | courtfee --batch\n"
         "  courtfee --batch < cases.txt > fees.txt\n"
         "\n"
@@ -78,13 +101,22 @@ struct Options {
     bool mcp = false;
     const Mode* mode = nullptr;  // the mode an option chose; pricing one case without one
     std::vector<std::string_view> modeOptions;
-    std::optional<std::string_view> value;  // what followed the mode's option
+    std::vector<std::pair<const ArgSpec*, std::string_view>> values;  // what followed an option
+    std::vector<std::string_view> figures;                            // --figure TYPE=YUAN
+    std::optional<std::string_view> keepFigure;                       // --set-figure TYPE=YUAN
     std::vector<std::string_view> positional;
 };
 
 // Options come first; "--" ends them, so that a type or an amount may begin with "-".
 std::optional<std::string> ParseOptions(int argc, const char* const* argv, Options& options) {
     int i = 1;
+    const auto value = [&](std::string_view problem) -> std::optional<std::string_view> {
+        if (i + 1 >= argc) {
+            return std::nullopt;
+        }
+        (void)problem;
+        return std::string_view(argv[++i]);
+    };
     for (; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--") {
@@ -106,20 +138,40 @@ std::optional<std::string> ParseOptions(int argc, const char* const* argv, Optio
             options.capitals = true;
         } else if (arg == "--mcp") {
             options.mcp = true;
+        } else if (arg == "--figure" || arg == "--set-figure") {
+            const auto figure = value("");
+            if (!figure) {
+                return std::string(arg) + " 需要 类型=数额 / " + std::string(arg) +
+                       " needs TYPE=YUAN";
+            }
+            (arg == "--figure" ? options.figures.push_back(*figure)
+                               : void(options.keepFigure = *figure));
         } else if (const Mode* mode = arg.size() > 2 ? ModeOfOption(arg) : nullptr) {
-            if (options.mode != mode) {
+            // --halve goes with --split: the split of the halved fee.
+            const bool halvedSplit =
+                arg == "--halve" && options.mode != nullptr && options.mode->option == "--split";
+            if (options.mode != mode && !halvedSplit) {
                 options.modeOptions.push_back(arg);
             }
-            options.mode = mode;
-            if (!mode->valueProblem.empty()) {
-                if (i + 1 >= argc) {
+            const ArgSpec* follows = OptionArgument(*mode);
+            if (halvedSplit || (mode->option == "--split" && options.mode != nullptr &&
+                                options.mode->option == "--halve")) {
+                // Either order: the grounds are the split's too.
+                std::erase(options.modeOptions, std::string_view("--halve"));
+            }
+            if (!halvedSplit) {
+                options.mode = mode;
+            }
+            if (follows != nullptr) {
+                const auto text = value("");
+                if (!text) {
                     return std::string(mode->valueProblem);
                 }
-                options.value = argv[++i];
-                if (TakesReasons(*mode) && !ParseHalvingReasons(*options.value)) {
-                    return "未知的减半事由 / unknown halving reason: " +
-                           std::string(*options.value);
+                ModeRequest checked;
+                if (auto problem = ReadArgument(*follows, *text, checked)) {
+                    return problem;
                 }
+                options.values.emplace_back(follows, *text);
             }
         } else {
             return "未知选项 / unknown option: " + std::string(arg);
@@ -133,13 +185,28 @@ std::optional<std::string> ParseOptions(int argc, const char* const* argv, Optio
 
 int Answer(const Mode& mode, const Options& options, std::FILE* out, std::FILE* err) {
     ModeRequest request;
-    request.type = options.positional.empty() ? "" : options.positional[0];
-    request.amount = options.positional.size() > 1 ? options.positional[1] : "";
     request.capitals = options.capitals;
-    if (options.value && TakesReasons(mode)) {
-        request.reasons = *ParseHalvingReasons(*options.value);
-    } else if (options.value) {
-        request.awarded = *options.value;
+    request.figures = present::LoadKeptFigures();
+    for (const std::string_view figure : options.figures) {
+        if (const auto problem = SetFigure(figure, request.figures)) {
+            WriteLine(err, *problem);
+            return kExitFailed;
+        }
+    }
+    for (const auto& [arg, text] : options.values) {
+        const ArgSpec* spec = arg;
+        // The grounds for halving read for a split are the split's own argument.
+        if (spec->kind == ArgKind::Reasons) {
+            const auto own = std::find_if(mode.args.begin(), mode.args.end(), [](const ArgSpec& a) {
+                return a.kind == ArgKind::Reasons;
+            });
+            spec = own != mode.args.end() ? &*own : spec;
+        }
+        ReadArgument(*spec, text, request);  // read once already, when the options were parsed
+    }
+    if (!options.positional.empty()) {
+        request.type = options.positional.front();
+        request.amounts.assign(options.positional.begin() + 1, options.positional.end());
     }
     const ModeAnswer answer = mode.answer(request);
     if (options.json) {
@@ -147,14 +214,32 @@ int Answer(const Mode& mode, const Options& options, std::FILE* out, std::FILE* 
     } else if (!answer.refused && answer.found) {
         WriteLine(out, answer.text);
     }
-    if (!answer.warning.empty()) {
-        WriteLine(err, answer.warning);
+    for (const std::string& said : {answer.nameNote, answer.warning}) {
+        if (!said.empty() && !answer.refused) {
+            WriteLine(err, said);
+        }
     }
     // With --json an empty answer is still an answer; a refusal is not.
     if (answer.refused || (!options.json && !answer.found)) {
         WriteLine(err, answer.text);
         return kExitFailed;
     }
+    return kExitOk;
+}
+
+// --set-figure: keeps a figure, or clears it ("TYPE="), in the user's configuration.
+int KeepFigure(std::string_view figure, std::FILE* out, std::FILE* err) {
+    LocalFigures figures = present::LoadKeptFigures();
+    if (const auto problem = SetFigure(figure, figures)) {
+        WriteLine(err, *problem);
+        return kExitFailed;
+    }
+    if (!present::SaveKeptFigures(figures)) {
+        WriteLine(err, "courtfee: 无法保存本地标准 / cannot keep the figure: " +
+                           present::KeptFiguresPath().string());
+        return kExitFailed;
+    }
+    Write(out, present::FiguresListing(figures));
     return kExitOk;
 }
 
@@ -171,19 +256,25 @@ int Run(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::F
         WriteLine(out, "courtfee (ZorvikQuillet) " ZQ_VERSION);
         return kExitOk;
     }
-    if (options.modeOptions.size() + options.batch + options.mcp + options.capitals > 1) {
+    if (options.modeOptions.size() + options.batch + options.mcp + options.capitals +
+            options.keepFigure.has_value() >
+        1) {
         return UsageError(err, "这些选项不能同时使用 / these options do not go together");
     }
-    if (options.mcp) {
-        if (!options.positional.empty() || options.json) {
-            return UsageError(err, "--mcp 不带参数 / --mcp takes no arguments");
+    if (options.mcp || options.batch || options.keepFigure) {
+        if (!options.positional.empty() || (options.json && !options.batch) ||
+            !options.figures.empty()) {
+            return UsageError(err, options.mcp     ? "--mcp 不带参数 / --mcp takes no arguments"
+                                   : options.batch ? "--batch 不带参数 / --batch takes no arguments"
+                                                   : "--set-figure 不带其他参数 / --set-figure "
+                                                     "takes no other arguments");
         }
-        ServeMcp(in, out);
-        return kExitOk;
-    }
-    if (options.batch) {
-        if (!options.positional.empty()) {
-            return UsageError(err, "--batch 不带参数 / --batch takes no arguments");
+        if (options.mcp) {
+            ServeMcp(in, out);
+            return kExitOk;
+        }
+        if (options.keepFigure) {
+            return KeepFigure(*options.keepFigure, out, err);
         }
         return RunBatch(in, out, options.json ? BatchFormat::JsonLines : BatchFormat::Tabs)
                    ? kExitOk
@@ -193,7 +284,7 @@ int Run(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::F
     const std::size_t count = options.positional.size();
     if (count < mode.minPositional || count > mode.maxPositional ||
         (options.json && !mode.jsonAnswer)) {
-        return UsageError(err, count == 0 && mode.minPositional == 1
+        return UsageError(err, count == 0 && mode.minPositional >= 1 && mode.maxPositional > 2
                                    ? "缺少案件类型 / missing case type"
                                    : mode.positionalProblem);
     }

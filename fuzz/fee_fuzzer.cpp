@@ -54,10 +54,11 @@ void CheckAmount(std::string_view amount) {
 
 void CheckCalculation(std::string_view type, std::string_view amount) {
     const zq::FeeOutcome outcome = zq::ComputeFee(type, amount);
-    const bool numeric = amount.empty() || zq::IsNumeric(amount);
-    if (!numeric) {
+    const zq::NumberReading reading = zq::ReadNumber(amount);
+    if (!amount.empty() && (!reading.numeric || reading.negative)) {
         Require(outcome.refusal.has_value() &&
-                outcome.refusal->kind == zq::RefusalKind::AmountNotNumeric);
+                outcome.refusal->kind == (reading.numeric ? zq::RefusalKind::AmountNegative
+                                                          : zq::RefusalKind::AmountNotNumeric));
         Require(outcome.feeText.empty() && outcome.amountText == amount);
         return;
     }

@@ -19,7 +19,9 @@ void Calculator::FormLoad() {
     // Back to the stored state; the refill counts go on, so that a view redraws both lists.
     const int kindsVersion = kindsVersion_;
     const int typesVersion = typesVersion_;
+    LocalFigures figures = std::move(figures_);
     *this = Calculator();
+    figures_ = std::move(figures);
     kindsVersion_ = kindsVersion;
     typesVersion_ = typesVersion + 1;  // List2 is emptied with the rest
     FillKindList();                    // no class is on yet: this only empties List1
@@ -78,7 +80,7 @@ void Calculator::TypeFee(std::string text) {
 }
 
 std::optional<Notice> Calculator::Command1Click() {
-    FeeBreakdown breakdown = ExplainFee(typeText(), amount_);
+    FeeBreakdown breakdown = ExplainFee(typeText(), amount_, &figures_);
     amount_ = breakdown.outcome.amountText;
     fee_ = breakdown.outcome.feeText;
     explanation_ = ExplanationLines(breakdown);
@@ -122,22 +124,17 @@ void Calculator::RefreshExtras() {
     const FeeOutcome& outcome = case_->outcome;
     extras_.shown = true;
     extras_.applicable = CanBeHalved(type);
-    if (!extras_.applicable) {
-        // An application fee is neither halved nor split; both say why at once.
-        extras_.halving = HalvingNote(type, HalveFee({}, type, outcome));
-        extras_.split = SplitNote(type, SplitFee("", type, outcome));
-        extras_.copyText = "法院收费（全额）：" + WithCapitals(outcome.feeText);
-        extras_.copiedMessage = "已复制全额收费";
-        return;
-    }
     std::vector<HalvingReason> reasons;
-    for (std::size_t i = 0; i < ticked_.size(); ++i) {
+    for (std::size_t i = 0; i < ticked_.size() && extras_.applicable; ++i) {
         if (ticked_[i]) {
             reasons.push_back(HalvingReasonNames()[i].reason);
         }
     }
     std::optional<HalvedFee> halving;
-    if (reasons.empty()) {
+    if (!extras_.applicable) {
+        // An application fee is not halved, and says why at once.
+        extras_.halving = HalvingNote(type, HalveFee({}, type, outcome));
+    } else if (reasons.empty()) {
         extras_.halving = "选择减半事由，显示减半后的收费。";
     } else {
         halving = HalveFee(reasons, type, outcome);
@@ -146,23 +143,17 @@ void Calculator::RefreshExtras() {
             extras_.halvingCapitals = "大写：人民币" + *capitals;
         }
     }
-    if (awarded_.empty()) {
+    // Who bears the fee: under Article 29 a split by the amount awarded, of the halved fee when
+    // grounds are ticked; under another article, who bears it.
+    const FeeSplit split = SplitFee(awarded_, type, outcome, reasons);
+    if (split.done()) {
+        for (const std::string& line : SplitLines(type, split, awarded_)) {
+            extras_.split += (extras_.split.empty() ? "" : "\n") + line;
+        }
+    } else if (awarded_.empty() && split.refusal == SplitRefusal::AwardedNotNumeric) {
         extras_.split = "填写判决支持的金额，显示按比例分担的参考数额。";
     } else {
-        const FeeSplit split = SplitFee(awarded_, type, outcome);
-        if (!split.done()) {
-            extras_.split = SplitNote(type, split);
-        } else {
-            for (const std::string& line : SplitLines(split, awarded_)) {
-                extras_.split += (extras_.split.empty() ? "" : "\n") + line;
-            }
-            // The split is of the full acceptance fee; with grounds ticked it says so.
-            if (halving) {
-                extras_.splitBasis = "以上按全额案件受理费 " + outcome.feeText +
-                                     " 元分担，未计减半；减半后为 " + halving->halved->Text() +
-                                     " 元，实际负担以人民法院决定为准。";
-            }
-        }
+        extras_.split = SplitNote(type, split);
     }
     if (halving) {
         extras_.copyText = "法院收费（减半后，依" + ArticlesText(halving->articles) +

@@ -19,8 +19,7 @@ struct CalculatorExtras {
     bool applicable = false;  // halving and split apply: the fee is an acceptance fee
     std::string halving;      // the halved fee, the refusal, or what to do
     std::string halvingCapitals;
-    std::string split;  // lines separated by line feeds
-    std::string splitBasis;
+    std::string split;  // who bears the fee; lines separated by line feeds
     std::string copyText;
     std::string copiedMessage;  // what to say once copyText is on the clipboard
 };
@@ -57,6 +56,10 @@ class Calculator {
     // not, and the amount the judgment awards.
     void TickHalvingReason(std::size_t index, bool ticked);
     void TypeAwarded(std::string text);
+
+    // The court's figures within the Measures' ranges, for the next 计算 on (Form_Load keeps them).
+    void SetLocalFigures(LocalFigures figures) { figures_ = std::move(figures); }
+    const LocalFigures& localFigures() const { return figures_; }
 
     int classOn() const { return classOn_; }  // -1 before Form_Load
     const std::vector<std::string_view>& kinds() const { return kinds_; }
@@ -100,6 +103,7 @@ class Calculator {
     std::vector<bool> ticked_;
     std::string awarded_;
     CalculatorExtras extras_;
+    LocalFigures figures_;
 };
 
 }  // namespace zq::present

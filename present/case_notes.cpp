@@ -41,6 +41,28 @@ std::string UnknownTypeMessage(std::string_view text) {
     return message;
 }
 
+std::string TypeNameNote(std::string_view name, const catalogue::TypeName& found) {
+    switch (found.match) {
+        case catalogue::NameMatch::Exact:
+            return {};
+        case catalogue::NameMatch::WithoutNumber:
+        case catalogue::NameMatch::Word:
+        case catalogue::NameMatch::Part:
+            return "按“" + std::string(found.types.front()) + "”计算";
+        case catalogue::NameMatch::Several: {
+            std::string note = "“" + std::string(name) + "”可指" +
+                               std::to_string(found.types.size()) + "种案件类型，未计算：";
+            for (std::size_t i = 0; i < found.types.size(); ++i) {
+                note += (i == 0 ? "“" : "、“") + std::string(found.types[i]) + "”";
+            }
+            return note + "（请写明其中之一）";
+        }
+        case catalogue::NameMatch::Unknown:
+            return UnknownTypeMessage(name);
+    }
+    return {};
+}
+
 std::string WithCapitals(std::string_view fee) {
     const auto capitals = FeeCapitals(fee);
     return capitals ? std::string(fee) + "（人民币" + *capitals + "）" : std::string(fee);

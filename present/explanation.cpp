@@ -5,6 +5,7 @@
 
 #include "calc/scales.h"
 #include "present/rule_words.h"
+#include "present/stage_texts.h"
 #include "runtime/fee_capitals.h"
 #include "runtime/number_text.h"
 
@@ -23,13 +24,34 @@ std::string RangeWords(const FeeRange& range) {
     return "每件交纳" + std::to_string(range.low) + "元至" + std::to_string(range.high) + "元";
 }
 
-BandWords WordsOfBand(const BandStep& band, const LegalBasis& basis) {
+// How the figure stands in its range: "按最高限额计算", "按本地标准计算", ...
+std::string FigureWords(const FeeBreakdown& ex) {
+    const FeeRange& range = ex.basis.range;
+    if (ex.localFigure) {
+        return "按本地标准计算";
+    }
+    if (ex.rule.figure == range.high) {
+        return "按最高限额计算";
+    }
+    return ex.rule.figure == range.low ? "按最低限额计算"
+                                       : "按" + std::to_string(ex.rule.figure) + "元计算";
+}
+
+// "没有执行金额或者价额的，" for a range that is for a case without an amount.
+std::string RangeCondition(const LegalBasis& basis) {
+    if (!basis.range.withoutAmount) {
+        return {};
+    }
+    return basis.kind == FeeKind::ApplicationFee ? "没有执行金额或者价额的，"
+                                                 : "没有争议金额或者价额的，";
+}
+
+BandWords WordsOfBand(const BandStep& band, const FeeBreakdown& ex) {
     if (band.base) {
-        // Where the Measures give the base fee as a range, the scale starts from its top.
+        // The divorce and personality scales start from the figure of their range.
         const bool ranged =
-            basis.range.given() &&
-            band.amount == Fen::FromCount(static_cast<std::uint64_t>(basis.range.high) * 100);
-        return {ranged ? RangeWords(basis.range) + "，按最高限额计算"
+            ex.rule.rule == FeeRule::DivorceScale || ex.rule.rule == FeeRule::PersonalityScale;
+        return {ranged ? RangeWords(ex.basis.range) + "，" + FigureWords(ex)
                        : "不超过" + YuanText(band.upper) + "的部分（每件）",
                 "", "", band.amount.Text()};
     }
@@ -37,15 +59,19 @@ BandWords WordsOfBand(const BandStep& band, const LegalBasis& basis) {
     if (band.upper != scales::kNoUpperEdge) {
         label += "至" + YuanText(band.upper);
     }
-    return {label + "的部分", NumberToText(band.part),
+    return {label + "的部分", band.part.Text(),
             NumberToText(static_cast<double>(band.perTenThousand) / 100) + "%", band.amount.Text()};
 }
 
-std::string WordsOfAdjustment(const Adjustment& step, const LegalBasis& basis) {
+std::string WordsOfAdjustment(const Adjustment& step, const FeeBreakdown& ex) {
+    const FeeRange& range = ex.basis.range;
     switch (step.kind) {
-        case AdjustmentKind::WithoutAmount:
-            return "没有争议金额或者价额：" + RangeWords(basis.range) + "，按最高限额计算 " +
+        case AdjustmentKind::WithoutAmount: {
+            std::string condition = RangeCondition(ex.basis);
+            condition.erase(condition.size() - std::string_view("的，").size());
+            return condition + "：" + RangeWords(range) + "，" + FigureWords(ex) + " " +
                    step.result.Text();
+        }
         case AdjustmentKind::WithAmount:
             return "有争议金额或者价额：按照财产案件的标准交纳";
         case AdjustmentKind::Third:
@@ -64,9 +90,9 @@ std::string WordsOfAdjustment(const Adjustment& step, const LegalBasis& basis) {
                    "：" + step.result.Text();
         case AdjustmentKind::Flat: {
             std::string line = "每件交纳 " + step.result.Text();
-            if (basis.range.given()) {
-                line += "（" + std::to_string(basis.range.low) + "元至" +
-                        std::to_string(basis.range.high) + "元，按最高限额计算）";
+            if (range.given()) {
+                line += "（" + std::to_string(range.low) + "元至" + std::to_string(range.high) +
+                        "元，" + FigureWords(ex) + "）";
             }
             return line;
         }
@@ -74,11 +100,16 @@ std::string WordsOfAdjustment(const Adjustment& step, const LegalBasis& basis) {
     return {};
 }
 
-std::string WordsOfDeparture(Departure departure) {
+std::string WordsOfDeparture(Departure departure, const FeeBreakdown& ex) {
+    const FeeRange& range = ex.basis.range;
     switch (departure) {
-        case Departure::EnforcementWithoutAmount:
-            return "没有执行金额或者价额的，第十四条第（一）项第1目规定每件交纳50元至500元，"
-                   "本程序按50元计收。";
+        case Departure::FigureBelowTop:
+            return RangeCondition(ex.basis) + std::string(range.article) + "规定" +
+                   RangeWords(range) + "，本程序按" + std::to_string(ex.rule.figure) + "元计收。";
+        case Departure::LocalFigure:
+            return "按本地标准计收" + std::to_string(ex.rule.figure) + "元；" +
+                   RangeCondition(ex.basis) + std::string(range.article) + "规定" +
+                   RangeWords(range) + "。";
         case Departure::PublicSummonsAsPayment:
             return "申请公示催告的，第十四条第（四）项规定每件交纳100元；本类型一律比照支付令，按财"
                    "产"
@@ -89,9 +120,10 @@ std::string WordsOfDeparture(Departure departure) {
         case Departure::HalfRoundedHalfEven:
             return "减半保留到分时，恰为半分的按四舍六入五成双处理（25.005元计为25.00元），《办法》"
                    "未规定舍入方法。";
-        case Departure::RecognitionAtHundred:
-            return "第十四条第（一）项第1目对没有执行金额或者价额的申请规定每件交纳50元至500元，"
-                   "本程序按100元计收。";
+        case Departure::AgencyEnforcement:
+            return "行政机关申请人民法院强制执行其行政决定的，不缴纳申请费（《中华人民共和国行政强"
+                   "制"
+                   "法》第六十条）；以上收费适用于申请执行行政判决、裁定等其他情形。";
     }
     return {};
 }
@@ -104,16 +136,16 @@ BreakdownWords WordsOf(const FeeBreakdown& ex) {
     words.feeKind = ex.basis.kind == FeeKind::AcceptanceFee ? "案件受理费" : "申请费";
     words.rule = RuleInWords(ex.rule);
     for (const BandStep& band : ex.bands) {
-        words.bands.push_back(WordsOfBand(band, ex.basis));
+        words.bands.push_back(WordsOfBand(band, ex));
     }
     if (!ex.bands.empty()) {
         words.bandsTotal = ex.bandsTotal.Text();
     }
     for (const Adjustment& step : ex.adjustments) {
-        words.adjustments.push_back(WordsOfAdjustment(step, ex.basis));
+        words.adjustments.push_back(WordsOfAdjustment(step, ex));
     }
     for (const Departure departure : ex.departures) {
-        words.notes.push_back(WordsOfDeparture(departure));
+        words.notes.push_back(WordsOfDeparture(departure, ex));
     }
     return words;
 }
@@ -130,7 +162,15 @@ std::vector<ExplanationLine> ExplanationLines(const FeeBreakdown& ex) {
     // The case first: in the window the list may since have moved to another type, and the fee
     // field still shows this case's fee until 计算 is pressed again.
     step("案件类型：" + ex.type);
-    step("标的金额：" + ex.outcome.amountText + " 元");
+    std::string claims;
+    for (const std::string& claim : ex.claims.size() > 1 ? ex.claims : std::vector<std::string>{}) {
+        claims += (claims.empty() ? "" : " + ") + claim;
+    }
+    step("标的金额：" + (claims.empty() ? "" : claims + " = ") + ex.outcome.amountText + " 元");
+    if (ex.stage == CaseStage::Appeal || ex.stage == CaseStage::Retrial) {
+        lines.push_back(
+            {ex.stage == CaseStage::Appeal ? AppealNote() : RetrialNote(), LineStyle::Sentence});
+    }
     step("依据：《诉讼费用交纳办法》" + words.article + "（" + words.feeKind + "）");
     step("规则：" + words.rule);
     if (!words.bands.empty()) {
@@ -150,6 +190,7 @@ std::vector<ExplanationLine> ExplanationLines(const FeeBreakdown& ex) {
     for (const std::string& note : words.notes) {
         lines.push_back({"说明：" + note, LineStyle::Sentence});
     }
+    lines.push_back({PrepayLine(PrepaymentOf(ex.type, ex.stage)), LineStyle::Sentence});
     lines.push_back({"法院收费：" + ex.outcome.feeText, LineStyle::Result});
     if (const auto capitals = FeeCapitals(ex.outcome.feeText)) {
         lines.push_back({"大写：人民币" + *capitals, LineStyle::Result});

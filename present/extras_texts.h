@@ -30,12 +30,16 @@ inline constexpr std::string_view kSplitIsAReference =
 // Why there is no split, in one line; empty when there is one.
 std::string SplitNote(std::string_view typeText, const FeeSplit& split);
 
-// The fee and the two shares, each with its capitals, and the reminder that the court decides:
-// four lines.
-std::vector<std::string> SplitLines(const FeeSplit& split, std::string_view awarded);
+// Who bears the fee under the article that governs the type and how the case ended.
+std::string BurdenText(std::string_view typeText, const FeeSplit& split);
 
-// "按判决支持的金额占诉讼请求的比例分担，" and the reminder: the basis of a split.
-std::string SplitBasis();
+// The fee split (halved when it was), then under Article 29 the two shares, each with its
+// capitals, and the reminder that the court decides; under another article, who bears it.
+std::vector<std::string> SplitLines(std::string_view typeText, const FeeSplit& split,
+                                    std::string_view awarded);
+
+// The basis of a split in one sentence.
+std::string SplitBasis(std::string_view typeText, const FeeSplit& split);
 
 // Why a fee could not be searched for, in one line; empty when it was.
 std::string AmountsNote(std::string_view typeText, const AmountsForFee& answer);

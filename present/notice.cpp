@@ -6,6 +6,7 @@ namespace {
 
 constexpr std::string_view kAmountWarningPrompt = "标的中请输入数字！";
 constexpr std::string_view kAmountWarningTitle = "提示";
+constexpr std::string_view kNegativeAmountPrompt = "标的金额不能为负数！";
 constexpr std::string_view kCalcErrorTitle = "计算错误";
 
 }  // namespace
@@ -27,6 +28,10 @@ std::string_view FailureDescription(FailureKind kind) {
 Notice NoticeOf(const Refusal& refusal) {
     if (refusal.kind == RefusalKind::AmountNotNumeric) {
         return {std::string(kAmountWarningTitle), std::string(kAmountWarningPrompt),
+                NoticeIcon::Warning};
+    }
+    if (refusal.kind == RefusalKind::AmountNegative) {
+        return {std::string(kAmountWarningTitle), std::string(kNegativeAmountPrompt),
                 NoticeIcon::Warning};
     }
     return {std::string(kCalcErrorTitle), std::string(FailureDescription(refusal.failure)),

@@ -49,7 +49,7 @@ std::string RuleInWords(const RuleChoice& choice) {
         case FeeRule::BankruptcyHalf:
             return "财产案件分段累计减半，最高 " + std::to_string(scales::kBankruptcyCap) + " 元";
         case FeeRule::IntellectualProperty:
-            return "财产案件分段累计；无争议金额的 " + std::to_string(choice.flatFee) + " 元";
+            return "财产案件分段累计；无争议金额的 " + std::to_string(choice.figure) + " 元";
         case FeeRule::DivorceScale:
             return ScaleWords(scales::kDivorce);
         case FeeRule::PersonalityScale:
@@ -67,7 +67,7 @@ std::string RuleInWords(const RuleChoice& choice) {
             return words;
         }
         case FeeRule::FlatFee:
-            return "固定 " + std::to_string(choice.flatFee) + " 元";
+            return "固定 " + std::to_string(choice.figure) + " 元";
     }
     return {};
 }

@@ -84,6 +84,10 @@ std::optional<Fen> Fen::FromShownFee(std::string_view fee) {
     return FromDigits(digits);
 }
 
+Fen Fen::Rounded(double value) {
+    return FromDigits(RoundToHundredths(Decimal15::From(value), HalfRule::AwayFromZero));
+}
+
 std::optional<std::uint64_t> Fen::Count() const {
     return digits_.empty() ? std::optional(count_) : std::nullopt;
 }

@@ -23,6 +23,8 @@ class Fen {
     // ".5", "300000.00"). Nothing for any other text, "50." and "50" included: the window never
     // shows them.
     static std::optional<Fen> FromShownFee(std::string_view fee);
+    // A value of at least 0 rounded to the fen on its 15-digit decimal, halves up: 0.005 -> 0.01.
+    static Fen Rounded(double value);
 
     // The count of fen; nothing when it passes 64 bits.
     std::optional<std::uint64_t> Count() const;

@@ -81,12 +81,14 @@ bool ToAsciiForm(std::string_view text, std::string& out) {
     return true;
 }
 
+// Spaces, tabs and line breaks: a cell copied from a spreadsheet ends in CR LF.
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
 std::string_view TrimBlanks(std::string_view s) {
-    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!s.empty() && isBlank(s.front())) {
+    while (!s.empty() && IsBlank(s.front())) {
         s.remove_prefix(1);
     }
-    while (!s.empty() && isBlank(s.back())) {
+    while (!s.empty() && IsBlank(s.back())) {
         s.remove_suffix(1);
     }
     return s;
@@ -112,17 +114,31 @@ bool ParseGrammar(std::string_view s, char* out, CleanNumber& n) {
         ++i;
     }
     std::size_t mantissaDigits = 0;
+    // A comma groups the integer digits by threes, as "1,000,000" and "12,345.5": one to three
+    // digits before the first comma, exactly three after each. Anywhere else it is no number:
+    // "1000000,50" is a European decimal comma, "12,34,567" an Indian grouping.
+    std::size_t groupDigits = 0;
+    bool grouped = false;
     while (i < end) {
         if (IsDigit(s[i])) {
             n.allZero = n.allZero && s[i] == '0';
             out[w++] = s[i];
             ++mantissaDigits;
+            ++groupDigits;
             ++i;
-        } else if (s[i] == ',' && i > 0 && IsDigit(s[i - 1]) && i + 1 < end && IsDigit(s[i + 1])) {
-            ++i;  // digit grouping, ignored
+        } else if (s[i] == ',') {
+            if (groupDigits == 0 || groupDigits > 3 || (grouped && groupDigits != 3)) {
+                return false;
+            }
+            grouped = true;
+            groupDigits = 0;
+            ++i;
         } else {
             break;
         }
+    }
+    if (grouped && groupDigits != 3) {
+        return false;
     }
     if (i < end && s[i] == '.') {
         ++i;
@@ -175,7 +191,7 @@ constexpr std::array<double, 23> kPowersOfTen{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,
 bool ReadPlainDecimal(std::string_view s, NumberReading& reading) {
     std::size_t i = 0;
     const std::size_t end = s.size();
-    while (i < end && (s[i] == ' ' || s[i] == '\t')) {
+    while (i < end && IsBlank(s[i])) {
         ++i;
     }
     bool negative = false;
@@ -204,7 +220,7 @@ bool ReadPlainDecimal(std::string_view s, NumberReading& reading) {
             break;
         }
     }
-    while (i < end && (s[i] == ' ' || s[i] == '\t')) {
+    while (i < end && IsBlank(s[i])) {
         ++i;
     }
     if (i != end || !anyDigit) {
@@ -213,6 +229,7 @@ bool ReadPlainDecimal(std::string_view s, NumberReading& reading) {
     const double magnitude =
         static_cast<double>(digits) / kPowersOfTen[static_cast<std::size_t>(fraction)];
     reading.numeric = true;
+    reading.negative = negative && digits != 0;
     reading.value = negative ? -magnitude : magnitude;
     return true;
 }
@@ -246,6 +263,7 @@ NumberReading ReadNumber(std::string_view text) {
         return reading;
     }
     reading.numeric = true;
+    reading.negative = clean.negative && !clean.allZero;
     const double zero = clean.negative ? -0.0 : 0.0;
     if (clean.allZero) {
         reading.value = zero;

@@ -37,15 +37,17 @@ TEST_P(BreakdownAddsUp, BandsAddUpToTheScalesFeeAndEachIsItsPartTimesItsRate) {
         const FeeBreakdown ex = ExplainFee(type, amount);
         ASSERT_TRUE(ex.priced()) << amount;
         ASSERT_EQ(ex.outcome.feeText, ComputeFee(type, amount).feeText) << amount;
-        if (ex.bands.empty()) {
-            EXPECT_TRUE(ex.rule.rule == FeeRule::IntellectualProperty && amount == "0");
+        if (ex.bands.empty()) {  // a case without an amount costs its figure
+            EXPECT_EQ(amount, "0");
+            EXPECT_EQ(ex.adjustments.front().kind, AdjustmentKind::WithoutAmount);
             continue;
         }
         Fen sum;
         for (const BandStep& band : ex.bands) {
             sum = sum + band.amount;
             if (!band.base) {
-                const double own = band.part * static_cast<double>(band.perTenThousand) / 10000;
+                const double own =
+                    std::stod(band.part.Text()) * static_cast<double>(band.perTenThousand) / 10000;
                 EXPECT_NEAR(std::stod(band.amount.Text()), own, 0.0101) << amount;
             }
         }
@@ -70,7 +72,7 @@ TEST(Breakdown, ListsTheBandsTheAmountReaches) {
     ASSERT_EQ(ex.bands.size(), 3U);
     EXPECT_TRUE(ex.bands[0].base);
     EXPECT_EQ(ex.bands[0].amount, Shown("50.00"));
-    EXPECT_EQ(ex.bands[1].part, 90000);
+    EXPECT_EQ(ex.bands[1].part, Shown("90000.00"));
     EXPECT_EQ(ex.bands[1].perTenThousand, 250);
     EXPECT_EQ(ex.bands[1].amount, Shown("2250.00"));
     EXPECT_EQ(ex.bands[2].lower, 100000);
@@ -120,14 +122,14 @@ TEST(Breakdown, SaysWhereTheTopOfARangeIsCharged) {
 
 TEST(Breakdown, NamesWhereTheFigureIsAChoiceBesideTheMeasures) {
     using enum Departure;
-    EXPECT_EQ(ExplainFee("1、执行案件", "").departures, std::vector{EnforcementWithoutAmount});
-    EXPECT_EQ(ExplainFee("1、执行案件", "-5").departures, std::vector{EnforcementWithoutAmount});
+    EXPECT_EQ(ExplainFee("1、执行案件", "").departures, std::vector{FigureBelowTop});
     EXPECT_TRUE(ExplainFee("1、执行案件", "5000").departures.empty());
+    EXPECT_EQ(ExplainFee("1、行政执行案件", "5000").departures, std::vector{AgencyEnforcement});
     EXPECT_EQ(ExplainFee("1、支付令、公示催告案件", "1").departures,
               (std::vector{PublicSummonsAsPayment, ThirdRoundedHalfEven}));
     EXPECT_EQ(ExplainFee("2、破产案件", "1").departures, std::vector{HalfRoundedHalfEven});
     EXPECT_EQ(ExplainFee("1、申请认可台湾地区法院民事判决、裁定、调解书案件", "").departures,
-              std::vector{RecognitionAtHundred});
+              std::vector{FigureBelowTop});
     EXPECT_TRUE(ExplainFee("4、申请承认外国仲裁裁决的案件", "").departures.empty());
 }
 

@@ -27,17 +27,20 @@ TEST(Catalogue, EveryTypeHasOneTextOneRuleAndItsArticle) {
                 const bool acceptance = row->basis.kind == FeeKind::AcceptanceFee;
                 EXPECT_TRUE(row->basis.article.starts_with(acceptance ? "第十三条" : "第十四条"))
                     << type;
-                // Non-litigation cases are applications; a range is charged at its top.
+                // Non-litigation cases are applications; a figure stands within its range.
                 EXPECT_TRUE(classIndex == 0 || !acceptance) << type;
-                if (row->choice.rule == FeeRule::FlatFee && row->basis.range.given()) {
-                    EXPECT_EQ(row->choice.flatFee, row->basis.range.high) << type;
+                const FeeRange& range = row->basis.range;
+                if (range.given()) {
+                    EXPECT_TRUE(range.low <= row->choice.figure && row->choice.figure <= range.high)
+                        << type;
+                    EXPECT_FALSE(range.article.empty()) << type;
                 }
             }
         }
     }
     EXPECT_EQ(KindsOfClass(0).size(), 5U);
     EXPECT_EQ(KindsOfClass(1).size(), 6U);
-    EXPECT_EQ(seen.size(), 29U);
+    EXPECT_EQ(seen.size(), 30U);
     EXPECT_TRUE(KindsOfClass(2).empty() && KindsOfClass(-1).empty());
 }
 

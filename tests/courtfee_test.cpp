@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <utility>
@@ -38,7 +40,9 @@ TEST_P(CourtfeePrints, TheAnswerOnStdoutAndWhyNotOnStderr) {
     if (row.out != nullptr) {
         EXPECT_EQ(run.out, row.out);
     }
-    EXPECT_EQ(run.err, row.err);
+    if (row.err != nullptr) {
+        EXPECT_EQ(run.err, row.err);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -46,7 +50,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Printed{{"1、财产案件", "10000"}, kExitOk, "50.00\n", ""},
         Printed{{"2、知识产权案件"}, kExitOk, "1000.00\n", ""},
-        Printed{{"--", "1、财产案件", "-5"}, kExitOk, "50.00\n", ""},
+        Printed{{"--", "1、财产案件", "-5"}, kExitFailed, "", "标的金额不能为负数！\n"},
+        // A name as a lawyer types it is said on stderr; several claims are priced on their sum.
+        Printed{{"离婚", "300000"}, kExitOk, "800.00\n", "按“1、离婚案件”计算\n"},
+        Printed{{"1、财产案件", "1234567.89", "50000"}, kExitOk, "16361.11\n", ""},
+        Printed{{"仲裁", "1"}, kExitFailed, "", nullptr},
+        Printed{{"1、财产案件", "1", "x"}, kExitFailed, "", "标的中请输入数字！\n"},
         Printed{{"1、财产案件", "abc"}, kExitFailed, "", "标的中请输入数字！\n"},
         Printed{{"1、财产案件", "1e400"}, kExitFailed, "", "计算错误：溢出\n"},
         Printed{{"--capitals", "1、财产案件", "1000000"},
@@ -88,16 +97,45 @@ INSTANTIATE_TEST_SUITE_P(
                 "",
                 "判决支持的金额应在0至标的金额（100）之间\n"},
         Printed{{"--json", "1、财产案件", "abc"}, kExitFailed, nullptr, "标的中请输入数字！\n"},
+        // The later stages of a case.
+        Printed{{"--appeal", "1、财产案件", "10001"}, kExitOk, "50.03（上诉，依第十七条）\n", ""},
+        Printed{{"--retrial", "1、执行案件", "10001"},
+                kExitFailed,
+                "",
+                "“1、执行案件”收取的是申请费（第十四条）；再审案件受理费（第十九条）只涉及案件受理"
+                "费\n"},
+        Printed{{"--change", "2000000", "1、财产案件", "1000000"}, kExitOk, nullptr, ""},
+        Printed{{"--refund", "调解", "1、财产案件", "10001"},
+                kExitOk,
+                "退还：25.01（人民币贰拾伍元零壹分）；不予退还：25."
+                "02（人民币贰拾伍元零贰分）（第十五条）\n",
+                ""},
+        Printed{{"--refund", "打折", "1、财产案件", "1"}, kExitUsage, "", nullptr},
+        // Who bears a fee, by the type and how the case ended.
+        Printed{{"--split", "5000", "--halve", "简易程序", "1、财产案件", "10001"},
+                kExitOk,
+                nullptr,
+                ""},
+        Printed{{"--split", "1", "7、管辖异议不成立", "1"}, kExitFailed, "", nullptr},
+        // A court's figure within the range, for one call; outside it, refused with the range.
+        Printed{{"--figure", "离婚=200", "1、离婚案件"}, kExitOk, "200.00\n", ""},
+        Printed{{"--figure", "1、离婚案件=400", "1、离婚案件"},
+                kExitFailed,
+                "",
+                "“1、离婚案件”的本地标准应在50元至300元之间（第十三条第（二）项第1目）\n"},
         Printed{{"--amount-for", "--json", "1、财产案件", "13800.005"}, kExitOk, nullptr, ""}));
 
-TEST(Courtfee, AnUnknownTypeNamesTheClosestOnesInEveryMode) {
-    const std::string err = Courtfee({"财产案件", "100"}).err;
-    EXPECT_NE(err.find("“1、财产案件”"), std::string::npos) << err;
+TEST(Courtfee, ANameForNoTypeNamesTheClosestOnesInEveryMode) {
+    const std::string err = Courtfee({"刑事附带民事", "100"}).err;
+    EXPECT_TRUE(err.starts_with("未知的案件类型“刑事附带民事”；最接近的类型：")) << err;
     for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{"--explain", "财产案件", "100"},
-                                               {"--halve", "调解", "财产案件", "100"},
-                                               {"--split", "1", "财产案件", "100"},
-                                               {"--amount-for", "财产案件", "100"}}) {
+         std::vector<std::vector<std::string>>{{"--explain", "刑事附带民事", "100"},
+                                               {"--halve", "调解", "刑事附带民事", "100"},
+                                               {"--split", "1", "刑事附带民事", "100"},
+                                               {"--amount-for", "刑事附带民事", "100"},
+                                               {"--appeal", "刑事附带民事", "100"},
+                                               {"--change", "5", "刑事附带民事", "100"},
+                                               {"--refund", "中止", "刑事附带民事", "100"}}) {
         const CommandRun run = Courtfee(args);
         EXPECT_EQ(run.status, kExitFailed);
         EXPECT_EQ(run.out, "");
@@ -117,7 +155,7 @@ TEST(Courtfee, HelpVersionAndTheCatalogue) {
     const std::string tree = Courtfee({"--list"}).out;
     EXPECT_TRUE(tree.starts_with("诉讼类\n  一、财产案件\n    1、财产案件\t财产案件分段累计\n"))
         << tree;
-    EXPECT_EQ(std::count(tree.begin(), tree.end(), '\t'), 29);
+    EXPECT_EQ(std::count(tree.begin(), tree.end(), '\t'), 30);
 }
 
 // A mistake gets its one line and a pointer to --help, not the whole usage.
@@ -125,7 +163,11 @@ TEST(Courtfee, UsageMistakesSayWhatAndWhereToLook) {
     for (const std::vector<std::string>& args :
          std::vector<std::vector<std::string>>{{},
                                                {"--frobnicate"},
-                                               {"1、财产案件", "1", "2"},
+                                               {"--refund"},
+                                               {"--refund", "打折", "1、财产案件"},
+                                               {"--change"},
+                                               {"--figure"},
+                                               {"--set-figure", "离婚=200", "1、离婚案件"},
                                                {"--batch", "x"},
                                                {"--halve", "foo", "1、财产案件", "1"},
                                                {"--halve"},
@@ -224,7 +266,7 @@ TEST(CourtfeeJson, EveryModeAgreesWithItsPlainAnswer) {
     EXPECT_EQ(
         explained["steps"][1],
         json::parse(
-            R"({"label":"超过20万元的部分","part":"100000","rate":"0.5%","amount":"500.00"})"));
+            R"({"label":"超过20万元的部分","part":"100000.00","rate":"0.5%","amount":"500.00"})"));
     EXPECT_EQ(explained["steps"][0]["part"], nullptr);
     EXPECT_EQ(explained["top_of_range"], true);
     EXPECT_EQ(explained["notes"], json::array());
@@ -240,7 +282,7 @@ TEST(CourtfeeJson, EveryModeAgreesWithItsPlainAnswer) {
     EXPECT_NE(split["basis"].get<std::string>().find("第二十九条"), std::string::npos);
     const json refused =
         json::parse(Courtfee({"--split", "1", "--json", "2、破产案件", "10001"}).out);
-    EXPECT_EQ(refused["fee"], nullptr);
+    EXPECT_EQ(refused["split_fee"], nullptr);
     EXPECT_NE(refused["message"].get<std::string>().find("申请费"), std::string::npos);
     const json amounts =
         json::parse(Courtfee({"--amount-for", "--json", "1、申请诉讼保全措施案件", "5000"}).out);
@@ -248,6 +290,27 @@ TEST(CourtfeeJson, EveryModeAgreesWithItsPlainAnswer) {
     EXPECT_EQ(amounts["nearest_below"], nullptr);
     // Bytes that are not UTF-8 still give valid JSON.
     EXPECT_TRUE(json::parse(Courtfee({"--json", "\xFF\xFE", "1"}).out)["message"].is_string());
+}
+
+// A figure kept in the user's configuration is in force for every later call, until cleared.
+TEST(CourtfeeFigures, KeptUntilCleared) {
+    const std::string folder = ::testing::TempDir() + "courtfee-config";
+    std::filesystem::remove_all(folder);
+    ASSERT_EQ(setenv("XDG_CONFIG_HOME", folder.c_str(), 1), 0);
+    EXPECT_EQ(Courtfee({"--set-figure", "离婚=200"}).status, kExitOk);
+    EXPECT_EQ(Courtfee({"1、离婚案件"}).out, "200.00\n");
+    EXPECT_NE(
+        Courtfee({"--figures"})
+            .out.find("1、离婚案件\t50元至300元（第十三条第（二）项第1目）\t本地标准 200 元\n"),
+        std::string::npos);
+    const json figures = json::parse(Courtfee({"--figures", "--json"}).out)["figures"];
+    EXPECT_EQ(figures[0]["local"], 200);
+    EXPECT_EQ(figures[1]["local"], nullptr);
+    EXPECT_EQ(Courtfee({"--set-figure", "离婚=301"}).status, kExitFailed);
+    EXPECT_EQ(Courtfee({"--set-figure", "1、离婚案件="}).status, kExitOk);
+    EXPECT_EQ(Courtfee({"1、离婚案件"}).out, "300.00\n");
+    unsetenv("XDG_CONFIG_HOME");
+    std::filesystem::remove_all(folder);
 }
 
 TEST(CourtfeeBatch, AnswersEveryLineInOrder) {

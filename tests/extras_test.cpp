@@ -40,7 +40,6 @@ TEST(Halving, ReachesAcceptanceFeesOnly) {
         for (const auto& type : kind.types) {
             const bool acceptance = type.basis.kind == FeeKind::AcceptanceFee;
             EXPECT_EQ(CanBeHalved(type.text), acceptance) << type.text;
-            EXPECT_EQ(CanBeSplit(type.text), acceptance) << type.text;
             const HalvedFee answer = HalveFee({Withdrawal}, type.text, "100000");
             EXPECT_EQ(answer.done(), acceptance) << type.text;
             EXPECT_EQ(answer.applicationFee, !acceptance) << type.text;
@@ -104,7 +103,8 @@ TEST(FeeSplit, SharesAddUpForEveryAcceptanceFeeType) {
     std::uniform_int_distribution<std::uint64_t> claimFen(1, 5'000'000'000);
     for (const auto& kind : catalogue::AllKinds()) {
         for (const auto& type : kind.types) {
-            for (int i = 0; i < 20 && CanBeSplit(type.text); ++i) {
+            for (int i = 0; i < 20 && BurdenOf(type.text, {}).rule == BurdenRule::Proportional;
+                 ++i) {
                 const std::uint64_t claimed = claimFen(random);
                 const std::uint64_t awarded =
                     std::uniform_int_distribution<std::uint64_t>(0, claimed)(random);
@@ -124,7 +124,8 @@ TEST(FeeSplit, RefusesWithItsReason) {
     for (const auto& [awarded, type, amount, refusal] :
          {std::tuple{"5", "1、财产案件", "abc", Outcome},
           std::tuple{"1", "无此类型", "5", UnknownType},
-          std::tuple{"1", "1、执行案件", "100", ApplicationFee},
+          std::tuple{"1", "1、申请诉讼保全措施案件", "100", NotSplit},
+          std::tuple{"1", "7、管辖异议不成立", "100", NotSplit},
           std::tuple{"x", "1、财产案件", "100", AwardedNotNumeric},
           std::tuple{"1e400", "1、财产案件", "100", Overflow},
           std::tuple{"1", "1、财产案件", "1e400", Outcome},
@@ -134,7 +135,7 @@ TEST(FeeSplit, RefusesWithItsReason) {
           std::tuple{"-1", "1、财产案件", "100", AwardedOutOfRange}}) {
         const FeeSplit split = SplitFee(awarded, type, amount);
         EXPECT_EQ(split.refusal, refusal) << awarded << " " << type << " " << amount;
-        EXPECT_TRUE(split.fee.IsZero() && split.defendantShare.IsZero());
+        EXPECT_TRUE(split.plaintiffShare.IsZero() && split.defendantShare.IsZero());
     }
 }
 

@@ -45,7 +45,7 @@ TEST_P(ComputeFeeShows, TheFeeAsTheWindowShowsIt) {
 INSTANTIATE_TEST_SUITE_P(
     PropertyScale, ComputeFeeShows,
     ::testing::Values(
-        FeeCase{kProperty, "", "50.00"}, FeeCase{kProperty, "-5", "50.00"},
+        FeeCase{kProperty, "", "50.00"}, FeeCase{kProperty, "-0", "50.00"},
         FeeCase{kProperty, "10000", "50.00"}, FeeCase{kProperty, "10000.2", "50.01"},
         FeeCase{kProperty, "10001", "50.03"}, FeeCase{kProperty, "12000.4", "100.01"},
         FeeCase{kProperty, "12345.678", "108.64"}, FeeCase{kProperty, "１２３４５.６７", "108.64"},
@@ -71,14 +71,13 @@ INSTANTIATE_TEST_SUITE_P(
         FeeCase{kBankruptcy, "１２３４５.６７", "54.32"},
         FeeCase{kBankruptcy, "111640000", "300000.00"}, FeeCase{kBankruptcy, "1e20", "300000.00"},
         FeeCase{kIntellectual, "", "1000.00"}, FeeCase{kIntellectual, "-0", "1000.00"},
-        FeeCase{kIntellectual, "-5", "50.00"}, FeeCase{kIntellectual, "10000", "50.00"},
-        FeeCase{kIntellectual, "20000", "300.00"}));
+        FeeCase{kIntellectual, "10000", "50.00"}, FeeCase{kIntellectual, "20000", "300.00"}));
 
 INSTANTIATE_TEST_SUITE_P(
     OtherRules, ComputeFeeShows,
     ::testing::Values(
         FeeCase{kDivorce, "200000", "300.00"}, FeeCase{kDivorce, "200001", "300.01"},
-        FeeCase{kDivorce, "300000", "800.00"}, FeeCase{kDivorce, "−５００", "300.00"},
+        FeeCase{kDivorce, "300000", "800.00"}, FeeCase{kDivorce, "２００,００１", "300.01"},
         FeeCase{kDivorce, "1000000000000005", "4999999999300.03"},
         FeeCase{kPersonality, "50000", "500.00"}, FeeCase{kPersonality, "100000", "1000.00"},
         FeeCase{kPersonality, "100001", "1000.01"}, FeeCase{kPersonality, "200000", "1500.00"},
@@ -102,14 +101,14 @@ TEST(ComputeFee, FlatFeesIgnoreTheAmountButStillCheckIt) {
                 continue;
             }
             ++flat;
-            const std::string expected = std::to_string(type.choice.flatFee) + ".00";
-            for (const char* amount : {"", "-5", "123.45", "1e300", "1e400"}) {
+            const std::string expected = std::to_string(type.choice.figure) + ".00";
+            for (const char* amount : {"", "-0", "123.45", "1e300", "1e400"}) {
                 EXPECT_EQ(ComputeFee(type.text, amount).feeText, expected) << type.text << amount;
             }
             EXPECT_EQ(ComputeFee(type.text, "1万").refusal, Refusal{RefusalKind::AmountNotNumeric});
         }
     }
-    EXPECT_EQ(flat, 14);
+    EXPECT_EQ(flat, 15);
     EXPECT_EQ(ComputeFee("5.申请共同海损理算", "").feeText, "1000.00");
 }
 
@@ -124,6 +123,19 @@ TEST(ComputeFeeRefuses, NotANumberWithNoFeeAndTheAmountAsTyped) {
         for (const char* amount : {"abc", "1万", "¥100", " ", "inf"}) {
             const FeeOutcome outcome = ComputeFee(type, amount);
             EXPECT_EQ(outcome.refusal, Refusal{RefusalKind::AmountNotNumeric}) << amount;
+            EXPECT_EQ(outcome.feeText, "");
+            EXPECT_EQ(outcome.amountText, amount);
+        }
+    }
+}
+
+// An amount below zero prices nothing, whatever the rule (a negative IP amount once cost 50 where
+// 0 costs 1000), and says so.
+TEST(ComputeFeeRefuses, AnAmountBelowZeroWithNoFeeAndTheAmountAsTyped) {
+    for (const char* type : {kProperty, kIntellectual, kDivorce, "6、劳动争议案件"}) {
+        for (const char* amount : {"-5", "-1", "−５００", "-1e400", "-0.01"}) {
+            const FeeOutcome outcome = ComputeFee(type, amount);
+            EXPECT_EQ(outcome.refusal, Refusal{RefusalKind::AmountNegative}) << amount;
             EXPECT_EQ(outcome.feeText, "");
             EXPECT_EQ(outcome.amountText, amount);
         }

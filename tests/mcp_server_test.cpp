@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/mcp/mcp_server.h"
+#include "cli/modes/mode.h"
 
 namespace zq::cli {
 namespace {
@@ -49,14 +50,16 @@ TEST(McpSession, HandshakeToolsAndResults) {
     EXPECT_EQ(Ask(server, R"({"jsonrpc":"2.0","id":2,"method":"ping"})")["result"], json::object());
 
     answer = Ask(server, R"({"jsonrpc":"2.0","id":3,"method":"tools/list"})");
-    std::vector<std::string> names;
-    for (const json& tool : answer["result"]["tools"]) {
-        names.push_back(tool["name"]);
+    // Every mode of the command is a tool, with the schemas of what it takes and gives.
+    const json& tools = answer["result"]["tools"];
+    EXPECT_EQ(tools.size(), Modes().size());
+    for (const json& tool : tools) {
         EXPECT_EQ(tool["inputSchema"]["type"], "object") << tool["name"];
+        EXPECT_EQ(tool["outputSchema"]["type"], "object") << tool["name"];
+        EXPECT_TRUE(tool["outputSchema"]["properties"].is_object()) << tool["name"];
     }
-    EXPECT_EQ(names,
-              (std::vector<std::string>{"court_fee", "explain_court_fee", "halve_court_fee",
-                                        "amount_for_fee", "split_court_fee", "list_case_types"}));
+    EXPECT_EQ(tools[2]["inputSchema"]["properties"]["reasons"]["items"]["enum"].size(),
+              2 * HalvingReasonNames().size());
 
     answer = Ask(server, Call(4, "court_fee", R"({"type":"1、财产案件","amount":1000000})"));
     EXPECT_EQ(answer["result"]["content"][0]["text"], "13800.00（人民币壹万叁仟捌佰元整）");
@@ -86,18 +89,44 @@ TEST(McpSession, RefusalsAreToolErrors) {
     McpServer server;
     for (const auto& [tool, arguments] : std::vector<std::pair<std::string, std::string>>{
              {"court_fee", R"({"type":"1、财产案件","amount":"abc"})"},
-             {"court_fee", R"({"type":"财产案件","amount":"1"})"},
+             {"court_fee", R"({"type":"刑事附带民事","amount":"1"})"},
+             {"court_fee", R"({"type":"仲裁","amount":"1"})"},
+             {"court_fee", R"({"type":"1、离婚案件","figures":{"1、离婚案件":400}})"},
+             {"refund_court_fee", R"({"ground":"调解","type":"1、执行案件","amount":"1"})"},
              {"court_fee", R"({"amount":"1"})"},
              {"court_fee", R"({"type":["1、财产案件"]})"},
              {"halve_court_fee", R"({"reasons":["调解"],"type":"1、执行案件","amount":"1"})"},
              {"halve_court_fee", R"({"reasons":["打折"],"type":"1、财产案件"})"},
              {"amount_for_fee", R"({"type":"1、财产案件","fee":"49"})"},
              {"split_court_fee", R"({"awarded":"2","type":"1、财产案件","amount":"1"})"},
-             {"split_court_fee", R"({"awarded":"1","type":"1、执行案件","amount":"10001"})"}}) {
+             {"split_court_fee", R"({"awarded":"1","type":"7、管辖异议不成立","amount":"1"})"}}) {
         const json answer = Ask(server, Call(1, tool, arguments));
         EXPECT_EQ(answer["result"].value("isError", false), tool != "amount_for_fee") << arguments;
         EXPECT_FALSE(answer["result"]["content"][0]["text"].get<std::string>().empty());
     }
+}
+
+// What a lawyer's assistant sends as a person would say it: a name for the type, several claims,
+// the court's own figure; the answer says how it read them.
+TEST(McpSession, NamesClaimsAndLocalFigures) {
+    McpServer server;
+    json answer = Ask(server, Call(1, "court_fee",
+                                   R"({"type":"离婚","amount":[200000,"100,000"],)"
+                                   R"("figures":{"离婚":200}})"));
+    EXPECT_EQ(answer["result"]["content"][0]["text"],
+              "按“1、离婚案件”计算\n700.00（人民币柒佰元整）");
+    const json& fee = answer["result"]["structuredContent"];
+    EXPECT_EQ(fee["type"], "1、离婚案件");
+    EXPECT_EQ(fee["type_given"], "离婚");
+    EXPECT_EQ(fee["amount"], "300000");
+    EXPECT_EQ(fee["claims"], json::parse(R"(["200000","100,000"])"));
+    ASSERT_EQ(fee["notes"].size(), 1U);
+    EXPECT_TRUE(fee["notes"][0].get<std::string>().starts_with("按本地标准计收200元"));
+    EXPECT_EQ(fee["prepay"]["by"], "原告");
+    answer = Ask(server, Call(2, "change_claim_fee",
+                              R"({"changed":"2000000","type":"1、财产案件","amount":"1000000"})"));
+    EXPECT_EQ(answer["result"]["structuredContent"]["top_up"], "9000.00");
+    EXPECT_EQ(answer["result"]["structuredContent"]["refund"], nullptr);
 }
 
 TEST(McpSession, ProtocolErrors) {
@@ -119,6 +148,10 @@ TEST(McpSession, ProtocolErrors) {
     // Nesting a hundred thousand deep, which would exhaust the stack if it were copied.
     const std::string deep = std::string(100000, '[') + std::string(100000, ']');
     EXPECT_EQ(code(deep), -32600);
+    // A number beyond a double is answered with the request's own id.
+    const json huge = Ask(server, Call(9, "court_fee", R"({"type":"1、财产案件","amount":1e400})"));
+    EXPECT_EQ(huge["id"], 9);
+    EXPECT_EQ(huge["error"]["code"], -32602);
     EXPECT_EQ(code(Call(1, "court_fee", R"({"type":"1、财产案件","amount":)" + deep + "}")),
               -32600);
     // Notifications, responses and blank lines get no answer, known or not.

@@ -13,6 +13,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "runtime/calc_failure.h"
 #include "runtime/decimal15.h"
@@ -45,9 +46,12 @@ INSTANTIATE_TEST_SUITE_P(
         Accepted{"plain", "10000", 10000}, Accepted{"negative", "-5", -5},
         Accepted{"plus", "+7", 7}, Accepted{"fraction", "108.64195", 108.64195},
         Accepted{"leading_point", ".5", 0.5}, Accepted{"trailing_point", "5.", 5},
-        Accepted{"grouped", "1,000,000", 1000000}, Accepted{"grouped_fraction", "1,234.5", 1234.5},
+        Accepted{"grouped", "1,000,000", 1000000},
+        Accepted{"grouped_fraction", "12,345.5", 12345.5},
+        Accepted{"grouped_fullwidth", "\uFF11\uFF0C\uFF10\uFF10\uFF10", 1000},
         Accepted{"exponent", "2.5E-1", 0.25}, Accepted{"exponent_plus", "1e+2", 100},
         Accepted{"blanks_around", " \t12\t ", 12},
+        Accepted{"spreadsheet_cell", "1000000\r\n", 1000000},
         Accepted{"ideographic_space", "\u300012\u3000", 12},
         Accepted{"fullwidth_digits", "\uFF11\uFF10\uFF10\uFF10\uFF10", 10000},
         Accepted{"fullwidth_sign_point_comma", "\uFF0D\uFF11\uFF0C\uFF10\uFF10\uFF10\uFF0E\uFF15",
@@ -64,40 +68,19 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(NumberGrammar, RefusesEverythingElse) {
-    for (const std::string& text : {std::string(""),
-                                    std::string(" "),
-                                    std::string("abc"),
-                                    std::string("inf"),
-                                    std::string("nan"),
-                                    std::string("0x10"),
-                                    std::string("&H10"),
-                                    std::string("1e"),
-                                    std::string("."),
-                                    std::string("-"),
-                                    std::string("1..2"),
-                                    std::string("1 2"),
-                                    std::string("1_000"),
-                                    std::string("1,"),
-                                    std::string(",1"),
-                                    std::string("1,,000"),
-                                    std::string("1.5,0"),
-                                    std::string("- 5"),
-                                    std::string("e5"),
-                                    std::string("1e+"),
-                                    std::string("1e2.5"),
-                                    std::string("\xA5"
-                                                "100"),
-                                    std::string("¥100"),
-                                    std::string("10000元"),
-                                    std::string("1万"),
-                                    std::string("\u0661"),
-                                    std::string("1\u30002"),
-                                    std::string("1\xEF"),
-                                    std::string("\x80"),
-                                    std::string("12\r"),
-                                    std::string("1\0"
-                                                "2",
-                                                3)}) {
+    std::vector<std::string> texts{
+        "", " ", "abc", "inf", "nan", "0x10", "&H10", "1e", ".", "-", "1..2", "1 2", "1_000", "1,",
+        ",1", "1,,000", "1.5,0", "- 5", "e5", "1e+", "1e2.5",
+        "\xA5"
+        "100",
+        "¥100", "10000元", "1万", "\u0661", "1\u30002", "1\xEF", "\x80", "1\n2",
+        // A comma groups integer digits by threes, and nothing else.
+        "1000000,50", "1,000,00", "1234,56", "12,34,567", "1,0000", "1000,000", "1,000.5,0"};
+    texts.emplace_back(
+        "1\0"
+        "2",
+        3);
+    for (const std::string& text : texts) {
         EXPECT_FALSE(IsNumeric(text)) << text;
         try {
             TextToNumber(text);
@@ -120,6 +103,17 @@ TEST(NumberGrammar, BeyondTheDoubleRangeIsNumericButOverflows) {
         }
     }
     EXPECT_TRUE(std::signbit(TextToNumber("-0")));
+}
+
+// Below zero is judged from the text, before any conversion: "-1e400" is negative though no
+// double holds it, and so is "-1e-400", too small to tell from zero; "-0" is not.
+TEST(NumberGrammar, SaysWhenTheTextIsBelowZero) {
+    for (const auto& [text, negative] :
+         {std::pair{"-5", true}, std::pair{"\u22125", true}, std::pair{"-1e400", true},
+          std::pair{"-0.001", true}, std::pair{"-1e-400", true}, std::pair{"-0", false},
+          std::pair{"-0.000", false}, std::pair{"+5", false}, std::pair{"5", false}}) {
+        EXPECT_EQ(ReadNumber(text).negative, negative) << text;
+    }
 }
 
 TEST(NumberGrammar, PlainAmountsReadExactlyAsStrtod) {

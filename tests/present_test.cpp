@@ -12,6 +12,7 @@
 #include "present/extras_texts.h"
 #include "present/form_layout.h"
 #include "present/rule_words.h"
+#include "present/stage_texts.h"
 
 namespace zq::present {
 namespace {
@@ -85,6 +86,22 @@ TEST(Calculator, CalculateWritesTheAmountTheFeeAndItsExplanation) {
     EXPECT_EQ(calculator.Command1Click(), (Notice{"计算错误", "溢出", NoticeIcon::Error}));
 }
 
+TEST(Calculator, ChargesTheCourtsFigureAndSaysSo) {
+    Calculator calculator = Loaded();
+    LocalFigures figures;
+    ASSERT_EQ(figures.Set("1、离婚案件", 200), LocalFigures::Refusal::None);
+    calculator.SetLocalFigures(figures);
+    calculator.FormLoad();
+    calculator.List1Click(1);
+    calculator.Command1Click();
+    EXPECT_EQ(calculator.feeText(), "200.00");
+    EXPECT_EQ(calculator.explanation()[5].text, "  每件交纳50元至300元，按本地标准计算：200.00");
+    // An amount below zero is refused with a warning of its own.
+    calculator.TypeAmount("-5");
+    EXPECT_EQ(calculator.Command1Click(),
+              (Notice{"提示", "标的金额不能为负数！", NoticeIcon::Warning}));
+}
+
 TEST(Calculator, AFeeTypedOverIsNoLongerExplained) {
     Calculator calculator = Loaded();
     calculator.TypeAmount("10001");
@@ -112,25 +129,28 @@ TEST(Calculator, ExtrasHalveSplitAndCopyTheLastFee) {
     EXPECT_EQ(extras.copyText,
               "法院收费（减半后，依第十六条减半交纳）：25.02（人民币贰拾伍元零贰分）");
     EXPECT_EQ(extras.copiedMessage, "已复制减半后的收费");
+    // The split is of the fee as halved on the grounds ticked.
     calculator.TypeAwarded("5000.5");
-    EXPECT_EQ(extras.split.substr(0, extras.split.find("按判决")),
-              "案件受理费：50.03（人民币伍拾元零叁分）\n原告负担：25.01（人民币贰拾伍元零壹分）\n"
-              "被告负担：25.02（人民币贰拾伍元零贰分）\n");
-    EXPECT_EQ(extras.splitBasis,
-              "以上按全额案件受理费 50.03 元分担，未计减半；减半后为 25.02 "
-              "元，实际负担以人民法院决定为准。");
+    EXPECT_EQ(
+        extras.split.substr(0, extras.split.find("按判决")),
+        "案件受理费（减半后，依第十六条）：25.02（人民币贰拾伍元零贰分）\n"
+        "原告负担：12.51（人民币壹拾贰元伍角壹分）\n被告负担：12.51（人民币壹拾贰元伍角壹分）\n");
     calculator.TypeAwarded("x");
     EXPECT_EQ(extras.split, "判决支持的金额中请输入数字！");
-    // An application fee is neither halved nor split, and says so at once.
+    // Mediated, the parties agree who bears it (Article 31).
+    calculator.TickHalvingReason(0, true);
+    EXPECT_TRUE(extras.split.ends_with("由人民法院决定（第三十一条）。")) << extras.split;
+    // An application fee is not halved, and says so at once; enforcement's is borne by the
+    // party enforced against (Article 38).
     calculator.Option1Click(1);
     calculator.Command1Click();
     EXPECT_FALSE(extras.applicable);
     EXPECT_EQ(extras.halving,
               "“1、申请执行仲裁裁决（涉外）”收取的是申请费（第十四条）；第十五条、"
               "第十六条、第十八条的减半交纳只适用于案件受理费");
-    EXPECT_EQ(extras.split,
-              "“1、申请执行仲裁裁决（涉外）”收取的是申请费（第十四条）；按判决支持比"
-              "例分担只适用于案件受理费");
+    EXPECT_TRUE(
+        extras.split.starts_with("申请费：50.02（人民币伍拾元零贰分）\n执行申请费由被执行人负担"))
+        << extras.split;
     EXPECT_EQ(extras.copiedMessage, "已复制全额收费");
 }
 
@@ -154,18 +174,19 @@ TEST(Explanation, TheCalculationStepByStep) {
         "规则：财产案件分段累计的三分之一\n"
         "分段累计：\n"
         "  不超过1万元的部分（每件）：50.00\n"
-        "  超过1万元至10万元的部分：1 × 2.5% = 0.03\n"
+        "  超过1万元至10万元的部分：1.00 × 2.5% = 0.03\n"
         "  合计：50.03\n"
         "比照财产案件受理费标准的1/3：50.025 ÷ 3 = 16.675，保留到分（四舍六入五成双）16.68\n"
         "说明：申请公示催告的，第十四条第（四）项规定每件交纳100元；本类型一律比照支付令，按财产"
         "案件受理费标准的1/3计算。\n"
         "说明：1/3保留到分时，恰为半分的按四舍六入五成双处理（16.675元计为16.68元），《办法》"
         "未规定舍入方法。\n"
+        "预交：申请人，提出申请时或者在人民法院指定的期限内（第二十条、第二十二条）\n"
         "法院收费：16.68\n"
         "大写：人民币壹拾陆元陆角捌分\n");
     EXPECT_EQ(Lines(lines, LineStyle::Result),
               (Texts{"法院收费：16.68", "大写：人民币壹拾陆元陆角捌分"}));
-    EXPECT_EQ(Lines(lines, LineStyle::Sentence).size(), 3U);
+    EXPECT_EQ(Lines(lines, LineStyle::Sentence).size(), 4U);
     EXPECT_TRUE(ExplanationLines(ExplainFee("1、财产案件", "abc")).empty());
 }
 
@@ -183,23 +204,18 @@ TEST(Explanation, EveryKindOfStepInWords) {
     };
     EXPECT_EQ(words("1、离婚案件", "300000"),
               "第十三条第（二）项第1目|案件受理费|每件交纳50元至300元，按最高限额计算=×=300.00|"
-              "超过20万元的部分=100000×0.5%=500.00|");
+              "超过20万元的部分=100000.00×0.5%=500.00|");
+    EXPECT_TRUE(
+        words("2、破产案件", "200000000")
+            .ends_with(
+                "超过2000万元的部分=180000000.00×0.5%=900000.00|"
+                "按照财产案件受理费标准减半：1041800 ÷ 2 = 520900，保留到分（四舍六入五成双）"
+                "520900.00|最高不超过30万元：300000.00|"));
     EXPECT_EQ(
-        words("2、破产案件", "200000000"),
-        "第十四条第（六）项|申请费|不超过1万元的部分（每件）=×=50.00|"
-        "超过1万元至10万元的部分=90000×2.5%=2250.00|超过10万元至20万元的部分=100000×2%=2000.00|"
-        "超过20万元至50万元的部分=300000×1.5%=4500.00|超过50万元至100万元的部分=500000×1%=5000.00|"
-        "超过100万元至200万元的部分=1000000×0.9%=9000.00|"
-        "超过200万元至500万元的部分=3000000×0.8%=24000.00|"
-        "超过500万元至1000万元的部分=5000000×0.7%=35000.00|"
-        "超过1000万元至2000万元的部分=10000000×0.6%=60000.00|"
-        "超过2000万元的部分=180000000×0.5%=900000.00|"
-        "按照财产案件受理费标准减半：1041800 ÷ 2 = 520900，保留到分（四舍六入五成双）520900.00|"
-        "最高不超过30万元：300000.00|");
-    EXPECT_EQ(words("1、申请诉讼保全措施案件", "2000000"),
-              "第十四条第（二）项|申请费|不超过1000元的部分（每件）=×=30.00|"
-              "超过1000元至10万元的部分=99000×1%=990.00|超过10万元的部分=1900000×0.5%=9500.00|"
-              "申请保全措施交纳的费用最多不超过5000元：5000.00|");
+        words("1、申请诉讼保全措施案件", "2000000"),
+        "第十四条第（二）项|申请费|不超过1000元的部分（每件）=×=30.00|"
+        "超过1000元至10万元的部分=99000.00×1%=990.00|超过10万元的部分=1900000.00×0.5%=9500.00|"
+        "申请保全措施交纳的费用最多不超过5000元：5000.00|");
     EXPECT_EQ(
         words("2、知识产权案件", ""),
         "第十三条第（三）项|案件受理费|没有争议金额或者价额：每件交纳500元至1000元，按最高限额计算 "
@@ -216,8 +232,10 @@ TEST(Explanation, NotesSayWhereTheFigureIsAChoice) {
     for (const auto& [type, amount, start] :
          {std::tuple{"1、执行案件", "", "没有执行金额或者价额的，第十四条第（一）项第1目"},
           std::tuple{"2、破产案件", "1", "减半保留到分时"},
+          std::tuple{"1、行政执行案件", "1", "行政机关申请人民法院强制执行其行政决定的，不缴纳"},
           std::tuple{"1、申请承认外国法院民事判决、裁定案件", "",
-                     "第十四条第（一）项第1目对没有"}}) {
+                     "没有执行金额或者价额的，第十四条第（一）项第1目规定每件交纳50元至500元，本"
+                     "程序按100元计收"}}) {
         const BreakdownWords words = WordsOf(ExplainFee(type, amount));
         ASSERT_EQ(words.notes.size(), 1U) << type;
         EXPECT_TRUE(words.notes[0].starts_with(start)) << words.notes[0];
@@ -265,7 +283,7 @@ TEST(ExtrasTexts, SplitAndAmountsInWords) {
               "按比例分担需要大于0的标的金额");
     EXPECT_EQ(SplitNote("1、财产案件", SplitFee("1e400", "1、财产案件", "5")), "计算错误：溢出");
     const FeeSplit split = SplitFee("0", "1、财产案件", "1000000");
-    EXPECT_EQ(SplitLines(split, "0")[2], "被告负担：0.00（人民币零元整）");
+    EXPECT_EQ(SplitLines("1、财产案件", split, "0")[2], "被告负担：0.00（人民币零元整）");
     EXPECT_EQ(
         AmountsText("1、申请诉讼保全措施案件",
                     FindAmountsForFee("1、申请诉讼保全措施案件", "5000")),
@@ -280,6 +298,22 @@ TEST(ExtrasTexts, SplitAndAmountsInWords) {
                     .ends_with("（标的金额只查至 100000000000000000.00 元）"));
     EXPECT_EQ(AmountsNote("1、财产案件", FindAmountsForFee("1、财产案件", "x")),
               "法院收费中请输入数字！");
+}
+
+TEST(StageTexts, TypeNamesAndKeptFigures) {
+    EXPECT_EQ(TypeNameNote("离婚", catalogue::FindTypeName("离婚")), "按“1、离婚案件”计算");
+    EXPECT_EQ(TypeNameNote("1、离婚案件", catalogue::FindTypeName("1、离婚案件")), "");
+    EXPECT_TRUE(TypeNameNote("破产案", catalogue::FindTypeName("破产案")).starts_with("按"));
+    EXPECT_TRUE(TypeNameNote("海事", catalogue::FindTypeName("海事"))
+                    .starts_with("“海事”可指4种案件类型，未计算：“"));
+    // Kept as "TYPE=YUAN" lines; what no longer holds is skipped and counted.
+    int skipped = 0;
+    const LocalFigures read = ReadFiguresText(
+        "1、离婚案件=200\r\n\n1、财产案件=100\n7、管辖异议不成立=60\nx\n1、离婚案件=9999\n",
+        &skipped);
+    EXPECT_EQ(skipped, 3);
+    EXPECT_EQ(FiguresText(read), "1、离婚案件=200\n7、管辖异议不成立=60\n");
+    EXPECT_EQ(FiguresText(ReadFiguresText(FiguresText(read))), FiguresText(read));
 }
 
 TEST(FormLayout, OneControlATabStopAndEveryBuddyThere) {

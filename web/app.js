@@ -91,11 +91,10 @@
       control.disabled = !extras.applicable;
     }
     for (const [id, text] of [['halved', extras.halving], ['halved-capitals', extras.halvingCapitals],
-      ['split', extras.split], ['split-basis', extras.splitBasis]]) {
+      ['split', extras.split]]) {
       $(id).textContent = text;
     }
     $('halved-capitals').hidden = !extras.halvingCapitals;
-    $('split-basis').hidden = !extras.splitBasis;
     if (copied !== extras.copyText) {
       copied = '';
       $('copyState').textContent = '';

@@ -393,7 +393,6 @@ val ExtrasJs(const present::Calculator& calculator) {
     out.set("halving", extras.halving);
     out.set("halvingCapitals", extras.halvingCapitals);
     out.set("split", extras.split);
-    out.set("splitBasis", extras.splitBasis);
     out.set("copyText", extras.copyText);
     out.set("copiedMessage", extras.copiedMessage);
     return out;

@@ -148,8 +148,6 @@ export interface CalculatorExtras {
   halvingCapitals: string;
   /** The split, lines separated by "\n", why there is none, or what to do. */
   split: string;
-  /** That the split is of the full fee, when grounds for halving are ticked; else "". */
-  splitBasis: string;
   /** What the copy button puts on the clipboard: the fee, full or halved, named, with capitals. */
   copyText: string;
   /** What to say once copyText is on the clipboard. */

@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/mcp/mcp_tools.h"
+#include "runtime/numeric_text.h"
 
 namespace zq::cli {
 namespace {
@@ -195,14 +196,65 @@ std::size_t NestingDepth(std::string_view line) {
 
 constexpr std::size_t kDeepestMessage = 64;
 
+// The line with every number beyond the range of a double, outside strings, written as null; the
+// first such number is kept for the answer.
+std::string WithoutHugeNumbers(std::string_view line, std::string& first) {
+    std::string out;
+    out.reserve(line.size());
+    bool inString = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (inString) {
+            out.push_back(c);
+            if (c == '\\' && i + 1 < line.size()) {
+                out.push_back(line[++i]);
+            } else {
+                inString = c != '"';
+            }
+            continue;
+        }
+        if (c == '"') {
+            inString = true;
+            out.push_back(c);
+            continue;
+        }
+        if (c != '-' && (c < '0' || c > '9')) {
+            out.push_back(c);
+            continue;
+        }
+        std::size_t end = i + 1;
+        while (end < line.size() &&
+               std::string_view("0123456789+-.eE").find(line[end]) != std::string_view::npos) {
+            ++end;
+        }
+        const std::string number(line.substr(i, end - i));
+        if (ReadNumber(number).overflow) {
+            if (first.empty()) {
+                first = number;
+            }
+            out += "null";
+        } else {
+            out += number;
+        }
+        i = end - 1;
+    }
+    return out;
+}
+
 std::optional<json> Handle(std::string_view line) {
     if (NestingDepth(line) > kDeepestMessage) {
         return Failure(nullptr, kInvalidRequest, "Invalid Request: nested too deeply");
     }
-    const json message = json::parse(line, nullptr, false);
+    json message = json::parse(line, nullptr, false);
+    std::string outOfRange;
     if (message.is_discarded()) {
-        return Failure(nullptr, kParseError,
-                       "Parse error: each line must hold one JSON-RPC message");
+        // A number beyond a double ("amount": 1e400) fails the whole line; read it without that
+        // number, so that the request is answered with its own id.
+        message = json::parse(WithoutHugeNumbers(line, outOfRange), nullptr, false);
+        if (message.is_discarded() || outOfRange.empty()) {
+            return Failure(nullptr, kParseError,
+                           "Parse error: each line must hold one JSON-RPC message");
+        }
     }
     if (!message.is_object()) {
         return Failure(nullptr, kInvalidRequest, "Invalid Request: expected one JSON-RPC object");
@@ -230,6 +282,10 @@ std::optional<json> Handle(std::string_view line) {
     }
     if (!hasId) {
         return std::nullopt;  // notifications (initialized, cancelled) need no answer
+    }
+    if (!outOfRange.empty()) {
+        return Failure(id, kInvalidParams,
+                       "Invalid params: a number is beyond the range of a double: " + outOfRange);
     }
     const auto params = message.find("params");
     if (params != message.end() && !params->is_object()) {

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "cli/mcp/mcp_tools.h"
 
+#include "cli/figure_options.h"
 #include "cli/modes/mode.h"
+#include "present/kept_figures.h"
 
 namespace zq::cli {
 namespace {
@@ -33,8 +35,51 @@ class Arguments {
         return {};
     }
 
+    // Texts or numbers: a list of them, or one; none when absent and optional.
+    std::vector<std::string> List(std::string_view name, bool required) {
+        const auto it = args_.find(name);
+        if (it == args_.end() || !it->is_array()) {
+            const std::string one = Text(name, required);
+            return it == args_.end() || it->is_null() ? std::vector<std::string>{}
+                                                      : std::vector<std::string>{one};
+        }
+        std::vector<std::string> items;
+        for (const json& item : *it) {
+            if (item.is_string()) {
+                items.push_back(item.get<std::string>());
+            } else if (item.is_number()) {
+                items.push_back(item.dump());
+            } else {
+                Problem("参数须为字符串或数字的数组 / must be an array of strings or numbers: " +
+                        std::string(name));
+            }
+        }
+        return items;
+    }
+
+    // An object of type and yuan: each figure set in force for the call.
+    std::optional<std::string> Figures(std::string_view name, LocalFigures& figures) {
+        const auto it = args_.find(name);
+        if (it == args_.end() || it->is_null()) {
+            return std::nullopt;
+        }
+        if (!it->is_object()) {
+            Problem("参数须为对象 / must be an object: " + std::string(name));
+            return std::nullopt;
+        }
+        for (const auto& [type, yuan] : it->items()) {
+            if (!yuan.is_number_integer()) {
+                return "本地标准须为整数元 / a figure is whole yuan: " + type;
+            }
+            if (auto problem = SetFigure(type + "=" + yuan.dump(), figures)) {
+                return problem;
+            }
+        }
+        return std::nullopt;
+    }
+
     // A list of words, or one text joined by commas.
-    std::string Words(std::string_view name) {
+    std::string Words(std::string_view name, bool required) {
         const auto it = args_.find(name);
         if (it != args_.end() && it->is_array()) {
             std::string joined;
@@ -48,7 +93,7 @@ class Arguments {
             }
             return joined;
         }
-        return Text(name, true);
+        return Text(name, required);
     }
 
     const std::string& problem() const { return problem_; }
@@ -81,6 +126,7 @@ json ToolList() {
                          {"description", mode.description},
                          {"inputSchema",
                           {{"type", "object"}, {"properties", properties}, {"required", required}}},
+                         {"outputSchema", mode.outputSchema()},
                          {"annotations", {{"readOnlyHint", true}, {"openWorldHint", false}}}});
     }
     return tools;
@@ -93,31 +139,36 @@ std::optional<ToolResult> RunTool(const std::string& name, const json& arguments
     }
     Arguments args(arguments);
     ModeRequest request;
-    std::optional<std::string> reasonWords;
+    request.figures = present::LoadKeptFigures();
     for (const ArgSpec& arg : mode->args) {
-        if (arg.kind == ArgKind::Reasons) {
-            reasonWords = args.Words(arg.name);
-        } else if (arg.kind == ArgKind::Type) {
-            request.type = args.Text(arg.name, arg.required);
-        } else if (arg.name == "awarded") {
-            request.awarded = args.Text(arg.name, arg.required);
+        std::optional<std::string> problem;
+        if (arg.kind == ArgKind::Figures) {
+            problem = args.Figures(arg.name, request.figures);
+        } else if (arg.kind == ArgKind::Claims) {
+            for (const std::string& claim : args.List(arg.name, arg.required)) {
+                request.amounts.push_back(claim);
+            }
         } else {
-            request.amount = args.Text(arg.name, arg.required);
+            const std::string text = arg.kind == ArgKind::Reasons
+                                         ? args.Words(arg.name, arg.required)
+                                         : args.Text(arg.name, arg.required);
+            if (args.problem().empty() && (!text.empty() || arg.required)) {
+                problem = ReadArgument(arg, text, request);
+            }
+        }
+        if (problem && args.problem().empty()) {
+            return ToolResult{*problem, nullptr, true};
         }
     }
     if (!args.problem().empty()) {
         return ToolResult{args.problem(), nullptr, true};
     }
-    if (reasonWords) {
-        const auto reasons = ParseHalvingReasons(*reasonWords);
-        if (!reasons) {
-            return ToolResult{"未知的减半事由 / unknown halving reason: " + *reasonWords, nullptr,
-                              true};
-        }
-        request.reasons = *reasons;
-    }
     ModeAnswer answer = mode->answer(request);
-    return ToolResult{std::move(answer.text), std::move(answer.object), answer.refused};
+    // The text is for a person: it says when the type was found from a name.
+    std::string text = answer.nameNote.empty() || answer.refused
+                           ? std::move(answer.text)
+                           : answer.nameNote + "\n" + answer.text;
+    return ToolResult{std::move(text), std::move(answer.object), answer.refused};
 }
 
 }  // namespace zq::cli

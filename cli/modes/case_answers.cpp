@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "cli/modes/case_answers.h"
 
+#include <algorithm>
+
 #include "calc/amounts_for_fee.h"
 #include "calc/catalogue.h"
-#include "calc/explain.h"
 #include "calc/fee_split.h"
 #include "present/case_notes.h"
 #include "present/catalogue_listing.h"
 #include "present/explanation.h"
 #include "present/extras_texts.h"
 #include "present/rule_words.h"
+#include "present/stage_texts.h"
 #include "runtime/fee_capitals.h"
 #include "runtime/numeric_text.h"
 
@@ -33,6 +35,60 @@ json TextOrNull(const std::string& text) { return text.empty() ? json(nullptr) :
 
 json FenOrNull(const std::optional<Fen>& fen) { return fen ? json(fen->Text()) : json(nullptr); }
 
+json PrepayObject(const FeeBreakdown& ex) {
+    if (!ex.priced()) {
+        return nullptr;
+    }
+    const present::PrepayWords words = present::WordsOf(PrepaymentOf(ex.type, ex.stage));
+    return {{"by", words.by},
+            {"when", words.when},
+            {"article", words.article},
+            {"note", TextOrNull(words.note)}};
+}
+
+CaseStage StageOf(const std::vector<HalvingReason>& reasons) {
+    for (const HalvingReason reason : reasons) {
+        if (reason == HalvingReason::Counterclaim) {
+            return CaseStage::Counterclaim;
+        }
+        if (reason == HalvingReason::ThirdParty) {
+            return CaseStage::ThirdParty;
+        }
+    }
+    return CaseStage::FirstInstance;
+}
+
+FeeBreakdown Explain(const Prepared& prepared, const ModeRequest& request, CaseStage stage) {
+    FeeBreakdown ex = ExplainFee(prepared.type, prepared.amount.amountText, &request.figures);
+    ex.stage = stage;
+    ex.claims = request.amounts;
+    return ex;
+}
+
+// The answer for a case that has no fee: the note, and the fields of a case.
+ModeAnswer NoFee(const Prepared& prepared, const FeeBreakdown& ex) {
+    return {present::CaseNote(ex.type, ex.outcome),
+            CaseFields(prepared, ex),
+            true,
+            true,
+            prepared.nameNote,
+            {}};
+}
+
+// An application fee (Article 14) where an answer is about acceptance fees only.
+ModeAnswer OnlyAcceptanceFees(const Prepared& prepared, const FeeBreakdown& ex,
+                              std::string_view what) {
+    ModeAnswer answer{"“" + prepared.type + "”收取的是申请费（第十四条）；" + std::string(what) +
+                          "只涉及案件受理费",
+                      CaseFields(prepared, ex),
+                      true,
+                      true,
+                      prepared.nameNote,
+                      {}};
+    answer.object["message"] = answer.text;
+    return answer;
+}
+
 }  // namespace
 
 std::string Dump(const json& object) {
@@ -46,41 +102,119 @@ CaseAnswer PriceCase(std::string_view typeText, std::string_view amountText) {
 }
 
 json CaseObject(std::string_view type, const CaseAnswer& answer) {
+    FeeBreakdown ex;
+    if (answer.ok()) {
+        ex = ExplainFee(type, answer.amountText);
+    }
     return {{"type", type},
             {"amount", answer.amountText},
             {"fee", answer.feeText},
             {"fee_value", FeeValue(answer.feeText)},
             {"fee_capitals", Capitals(answer.feeText)},
-            {"message", TextOrNull(answer.note)}};
+            {"message", TextOrNull(answer.note)},
+            {"notes", present::WordsOf(ex).notes},
+            {"prepay", PrepayObject(ex)}};
+}
+
+Prepared Prepare(const ModeRequest& request) {
+    Prepared prepared;
+    prepared.given = request.type;
+    prepared.name = catalogue::FindTypeName(request.type);
+    prepared.type = prepared.name.found() ? std::string(prepared.name.types.front()) : request.type;
+    prepared.nameNote = present::TypeNameNote(request.type, prepared.name);
+    prepared.amount =
+        SumOfClaims(request.amounts.empty() ? std::vector<std::string>{""} : request.amounts);
+    return prepared;
+}
+
+ModeAnswer Unpriced(const Prepared& prepared) {
+    json candidates = json::array();
+    for (std::string_view type : prepared.name.types) {
+        candidates.push_back(type);
+    }
+    return {prepared.nameNote,
+            {{"type", prepared.given},
+             {"type_given", prepared.given},
+             {"candidates",
+              prepared.name.match == catalogue::NameMatch::Several ? candidates : json::array()},
+             {"message", prepared.nameNote}},
+            true,
+            true,
+            {},
+            {}};
+}
+
+json CaseFields(const Prepared& prepared, const FeeBreakdown& ex) {
+    const std::string& fee = ex.outcome.feeText;
+    json object{{"type", prepared.type},
+                {"type_given", prepared.given},
+                {"amount", ex.outcome.amountText},
+                {"fee", fee},
+                {"fee_value", FeeValue(fee)},
+                {"fee_capitals", Capitals(fee)},
+                {"message", TextOrNull(present::CaseNote(ex.type, ex.outcome))},
+                {"notes", present::WordsOf(ex).notes},
+                {"prepay", PrepayObject(ex)}};
+    if (ex.claims.size() > 1) {
+        object["claims"] = ex.claims;
+    }
+    return object;
+}
+
+json CaseFieldsSchema() {
+    const json text{{"type", "string"}};
+    const json textOrNull{{"type", json::array({"string", "null"})}};
+    return {{"type", text},
+            {"type_given", text},
+            {"amount", text},
+            {"claims", {{"type", "array"}, {"items", text}}},
+            {"fee", text},
+            {"fee_value", {{"type", json::array({"number", "null"})}}},
+            {"fee_capitals", textOrNull},
+            {"message", textOrNull},
+            {"notes", {{"type", "array"}, {"items", text}}},
+            {"prepay",
+             {{"type", json::array({"object", "null"})},
+              {"properties",
+               {{"by", text}, {"when", text}, {"article", text}, {"note", textOrNull}}}}}};
 }
 
 ModeAnswer AnswerPrice(const ModeRequest& request) {
-    const CaseAnswer answer = PriceCase(request.type, request.amount);
-    ModeAnswer out{answer.note, CaseObject(request.type, answer), !answer.ok(), true, {}};
-    if (answer.ok()) {
-        out.text = request.capitals ? present::WithCapitals(answer.feeText) : answer.feeText;
-        // Bills are not written in capitals from 1 万亿 yuan up; the fee still stands.
-        if (request.capitals && !FeeCapitals(answer.feeText)) {
-            out.warning =
-                "courtfee: 1万亿元及以上的金额不写大写 / no capitals for amounts of 1 万亿 yuan or "
-                "more";
-        }
+    const Prepared prepared = Prepare(request);
+    if (!prepared.found()) {
+        return Unpriced(prepared);
+    }
+    const FeeBreakdown ex = Explain(prepared, request, CaseStage::FirstInstance);
+    if (!ex.priced()) {
+        return NoFee(prepared, ex);
+    }
+    const std::string& fee = ex.outcome.feeText;
+    ModeAnswer out{request.capitals ? present::WithCapitals(fee) : fee,
+                   CaseFields(prepared, ex),
+                   false,
+                   true,
+                   prepared.nameNote,
+                   {}};
+    // Bills are not written in capitals from 1 万亿 yuan up; the fee still stands.
+    if (request.capitals && !FeeCapitals(fee)) {
+        out.warning =
+            "courtfee: 1万亿元及以上的金额不写大写 / no capitals for amounts of 1 万亿 yuan or "
+            "more";
     }
     return out;
 }
 
 ModeAnswer AnswerExplain(const ModeRequest& request) {
-    const FeeBreakdown ex = ExplainFee(request.type, request.amount);
-    const std::string note = present::CaseNote(ex.type, ex.outcome);
-    json object{{"type", ex.type},
-                {"amount", ex.outcome.amountText},
-                {"fee", ex.outcome.feeText},
-                {"fee_value", FeeValue(ex.outcome.feeText)},
-                {"fee_capitals", Capitals(ex.outcome.feeText)},
-                {"message", TextOrNull(note)}};
+    const Prepared prepared = Prepare(request);
+    if (!prepared.found()) {
+        return Unpriced(prepared);
+    }
+    const FeeBreakdown ex = Explain(prepared, request, CaseStage::FirstInstance);
     if (!ex.priced()) {
         // Without a fee there is nothing to explain, and a refused amount is no amount to echo.
-        return {note + "\n", object, true, true, {}};
+        ModeAnswer answer = NoFee(prepared, ex);
+        answer.text += "\n";
+        return answer;
     }
     const present::BreakdownWords words = present::WordsOf(ex);
     json steps = json::array();
@@ -90,37 +224,148 @@ ModeAnswer AnswerExplain(const ModeRequest& request) {
                          {"rate", TextOrNull(band.rate)},
                          {"amount", band.amount}});
     }
+    json object = CaseFields(prepared, ex);
     object["basis"] = {{"article", words.article}, {"fee_kind", words.feeKind}};
     object["rule"] = words.rule;
     object["steps"] = steps;
     object["bands_total"] = TextOrNull(words.bandsTotal);
     object["adjustments"] = words.adjustments;
-    object["notes"] = words.notes;
     object["top_of_range"] = ex.chargedAtTopOfRange;
-    return {present::PlainText(present::ExplanationLines(ex)), object, false, true, {}};
+    return {present::PlainText(present::ExplanationLines(ex)),
+            object,
+            false,
+            true,
+            prepared.nameNote,
+            {}};
 }
 
 ModeAnswer AnswerHalve(const ModeRequest& request) {
-    const HalvedFee halving = HalveFee(request.reasons, request.type, request.amount);
-    const std::string note = present::HalvingNote(request.type, halving);
+    const Prepared prepared = Prepare(request);
+    if (!prepared.found()) {
+        return Unpriced(prepared);
+    }
+    const FeeBreakdown ex = Explain(prepared, request, StageOf(request.reasons));
+    const HalvedFee halving = HalveFee(request.reasons, prepared.type, ex.outcome);
+    const std::string note = present::HalvingNote(prepared.type, halving);
     const std::string halved = halving.done() ? halving.halved->Text() : std::string();
-    const json object{{"type", request.type},
-                      {"amount", halving.outcome.amountText},
-                      {"fee", halving.outcome.feeText},
-                      {"fee_value", FeeValue(halving.outcome.feeText)},
-                      {"fee_capitals", Capitals(halving.outcome.feeText)},
-                      {"halved_fee", TextOrNull(halved)},
-                      {"halved_fee_capitals", Capitals(halved)},
-                      {"articles", present::ArticlesText(halving.articles)},
+    json object = CaseFields(prepared, ex);
+    object["halved_fee"] = TextOrNull(halved);
+    object["halved_fee_capitals"] = Capitals(halved);
+    object["articles"] = present::ArticlesText(halving.articles);
+    object["message"] = TextOrNull(note);
+    return {halving.done() ? present::HalvedLine(halving) : note,
+            object,
+            !halving.done(),
+            true,
+            prepared.nameNote,
+            {}};
+}
+
+namespace {
+
+// An appeal (Article 17) or a retrial that pays (Article 19): the acceptance fee of the part
+// appealed or contested, with when it is due at all.
+ModeAnswer AnswerStage(const ModeRequest& request, CaseStage stage) {
+    const Prepared prepared = Prepare(request);
+    if (!prepared.found()) {
+        return Unpriced(prepared);
+    }
+    const FeeBreakdown ex = Explain(prepared, request, stage);
+    if (!ex.priced()) {
+        return NoFee(prepared, ex);
+    }
+    const bool appeal = stage == CaseStage::Appeal;
+    if (!IsAcceptanceFee(prepared.type)) {
+        return OnlyAcceptanceFees(
+            prepared, ex, appeal ? "上诉案件受理费（第十七条）" : "再审案件受理费（第十九条）");
+    }
+    json object = CaseFields(prepared, ex);
+    object["article"] = appeal ? "第十七条" : "第十九条";
+    object["when_due"] = appeal ? present::AppealNote() : present::RetrialNote();
+    return {ex.outcome.feeText + "（" + (appeal ? "上诉，依第十七条" : "再审，依第十九条") + "）",
+            object,
+            false,
+            true,
+            prepared.nameNote,
+            {}};
+}
+
+}  // namespace
+
+ModeAnswer AnswerAppeal(const ModeRequest& request) {
+    return AnswerStage(request, CaseStage::Appeal);
+}
+
+ModeAnswer AnswerRetrial(const ModeRequest& request) {
+    return AnswerStage(request, CaseStage::Retrial);
+}
+
+ModeAnswer AnswerChange(const ModeRequest& request) {
+    const Prepared prepared = Prepare(request);
+    if (!prepared.found()) {
+        return Unpriced(prepared);
+    }
+    const ClaimChange change =
+        ChangeClaim(prepared.type, prepared.amount.amountText, request.changed, &request.figures);
+    const std::string note = change.done() ? "" : present::ChangeNote(prepared.type, change);
+    const json object{{"type", prepared.type},
+                      {"type_given", prepared.given},
+                      {"amount", change.before.amountText},
+                      {"changed", change.after.amountText},
+                      {"fee_before", TextOrNull(change.before.feeText)},
+                      {"fee_after", TextOrNull(change.after.feeText)},
+                      {"top_up", FenOrNull(change.topUp)},
+                      {"refund", FenOrNull(change.refund)},
+                      {"article", "第二十一条"},
                       {"message", TextOrNull(note)}};
-    return {
-        halving.done() ? present::HalvedLine(halving) : note, object, !halving.done(), true, {}};
+    if (!change.done()) {
+        return {note, object, true, true, prepared.nameNote, {}};
+    }
+    std::string text;
+    for (const std::string& line : present::ChangeLines(change)) {
+        text += line + "\n";
+    }
+    return {text, object, false, true, prepared.nameNote, {}};
+}
+
+ModeAnswer AnswerRefund(const ModeRequest& request) {
+    const Prepared prepared = Prepare(request);
+    if (!prepared.found()) {
+        return Unpriced(prepared);
+    }
+    const Refund refund =
+        RefundFee(request.ground, prepared.type, prepared.amount.amountText, &request.figures);
+    const std::string note =
+        refund.done() ? "" : present::RefundNote(prepared.type, request.ground, refund);
+    const json object{
+        {"type", prepared.type},
+        {"type_given", prepared.given},
+        {"amount", refund.outcome.amountText},
+        {"fee", refund.outcome.feeText},
+        {"ground", RefundGroundNames()[static_cast<std::size_t>(request.ground)].chinese},
+        {"article", ArticleOf(request.ground)},
+        {"refund", refund.done() ? json(refund.refund.Text()) : json(nullptr)},
+        {"kept", refund.done() ? json(refund.kept.Text()) : json(nullptr)},
+        {"message", TextOrNull(note)}};
+    return {refund.done() ? present::RefundLine(request.ground, refund) : note,
+            object,
+            !refund.done(),
+            true,
+            prepared.nameNote,
+            {}};
 }
 
 ModeAnswer AnswerAmountFor(const ModeRequest& request) {
-    const AmountsForFee answer = FindAmountsForFee(request.type, request.amount);
-    const std::string note = present::AmountsNote(request.type, answer);
-    json object{{"type", request.type}, {"fee", answer.fee}};
+    ModeRequest asked = request;
+    asked.amounts.clear();  // the fee is not a claim to sum
+    const Prepared prepared = Prepare(asked);
+    if (!prepared.found()) {
+        return Unpriced(prepared);
+    }
+    const std::string fee = request.amounts.empty() ? "" : request.amounts.front();
+    const AmountsForFee answer = FindAmountsForFee(prepared.type, fee, &request.figures);
+    const std::string note = present::AmountsNote(prepared.type, answer);
+    json object{{"type", prepared.type}, {"type_given", prepared.given}, {"fee", answer.fee}};
     if (note.empty()) {
         json amounts = json::array();
         for (const AmountRange& range : answer.ranges) {
@@ -132,39 +377,55 @@ ModeAnswer AnswerAmountFor(const ModeRequest& request) {
     }
     object["message"] = TextOrNull(note);
     if (!note.empty()) {
-        return {note, object, true, true, {}};
+        return {note, object, true, true, prepared.nameNote, {}};
     }
     if (!answer.found()) {
-        return {present::NoAmountSentence(request.type, answer), object, false, false, {}};
+        return {present::NoAmountSentence(prepared.type, answer),
+                object,
+                false,
+                false,
+                prepared.nameNote,
+                {}};
     }
-    return {present::AmountsText(request.type, answer), object, false, true, {}};
+    return {
+        present::AmountsText(prepared.type, answer), object, false, true, prepared.nameNote, {}};
 }
 
 ModeAnswer AnswerSplit(const ModeRequest& request) {
-    const FeeSplit split = SplitFee(request.awarded, request.type, request.amount);
-    const std::string note = present::SplitNote(request.type, split);
-    const std::string fee = split.done() ? split.outcome.feeText : std::string();
-    const std::string plaintiff = split.done() ? split.plaintiffShare.ShownText() : std::string();
-    const std::string defendant = split.done() ? split.defendantShare.ShownText() : std::string();
-    const json object{{"type", request.type},
-                      {"amount", split.outcome.amountText},
-                      {"awarded", request.awarded},
-                      {"fee", TextOrNull(fee)},
-                      {"fee_capitals", Capitals(fee)},
-                      {"plaintiff_share", TextOrNull(plaintiff)},
-                      {"plaintiff_share_capitals", Capitals(plaintiff)},
-                      {"defendant_share", TextOrNull(defendant)},
-                      {"defendant_share_capitals", Capitals(defendant)},
-                      {"basis", split.done() ? json(present::SplitBasis()) : json(nullptr)},
-                      {"message", TextOrNull(note)}};
+    const Prepared prepared = Prepare(request);
+    if (!prepared.found()) {
+        return Unpriced(prepared);
+    }
+    const FeeBreakdown ex = Explain(prepared, request, StageOf(request.reasons));
+    const FeeSplit split = SplitFee(request.awarded, prepared.type, ex.outcome, request.reasons);
+    const std::string note = present::SplitNote(prepared.type, split);
+    const bool shares = split.proportional();
+    const std::string fee = split.done() ? split.fee.ShownText() : std::string();
+    const std::string plaintiff = shares ? split.plaintiffShare.ShownText() : std::string();
+    const std::string defendant = shares ? split.defendantShare.ShownText() : std::string();
+    json object = CaseFields(prepared, ex);
+    object["awarded"] = request.awarded;
+    object["split_fee"] = TextOrNull(fee);
+    object["split_fee_capitals"] = Capitals(fee);
+    object["halved"] = split.halving.has_value();
+    object["plaintiff_share"] = TextOrNull(plaintiff);
+    object["plaintiff_share_capitals"] = Capitals(plaintiff);
+    object["defendant_share"] = TextOrNull(defendant);
+    object["defendant_share_capitals"] = Capitals(defendant);
+    object["burden"] = {{"article", split.burden.article},
+                        {"rule", present::BurdenText(prepared.type, split)},
+                        {"proportional", split.burden.rule == BurdenRule::Proportional}};
+    object["basis"] =
+        split.done() ? json(present::SplitBasis(prepared.type, split)) : json(nullptr);
+    object["message"] = TextOrNull(note);
     if (!split.done()) {
-        return {note, object, true, true, {}};
+        return {note, object, true, true, prepared.nameNote, {}};
     }
     std::string text;
-    for (const std::string& line : present::SplitLines(split, request.awarded)) {
+    for (const std::string& line : present::SplitLines(prepared.type, split, request.awarded)) {
         text += line + "\n";
     }
-    return {text, object, false, true, {}};
+    return {text, object, false, true, prepared.nameNote, {}};
 }
 
 ModeAnswer AnswerList(const ModeRequest& /*request*/) {
@@ -183,7 +444,26 @@ ModeAnswer AnswerList(const ModeRequest& /*request*/) {
         }
         classes.push_back({{"class", catalogue::ClassText(c)}, {"kinds", kinds}});
     }
-    return {present::CatalogueTree(), {{"classes", classes}}, false, true, {}};
+    return {present::CatalogueTree(), {{"classes", classes}}, false, true, {}, {}};
+}
+
+ModeAnswer AnswerFigures(const ModeRequest& request) {
+    json figures = json::array();
+    for (const catalogue::CaseKind& kind : catalogue::AllKinds()) {
+        for (const catalogue::CaseType& type : kind.types) {
+            const FeeRange& range = type.basis.range;
+            if (range.given()) {
+                const std::optional<int> local = request.figures.Of(type.text);
+                figures.push_back({{"type", type.text},
+                                   {"low", range.low},
+                                   {"high", range.high},
+                                   {"article", range.article},
+                                   {"catalogue", type.choice.figure},
+                                   {"local", local ? json(*local) : json(nullptr)}});
+            }
+        }
+    }
+    return {present::FiguresListing(request.figures), {{"figures", figures}}, false, true, {}, {}};
 }
 
 }  // namespace zq::cli
