@@ -15,8 +15,7 @@ struct Decimal {
     std::string fraction;
 };
 
-Decimal DecimalOf(double value) {
-    const Decimal15 d = Decimal15::From(value);
+Decimal DecimalOf(const Decimal15& d) {
     const auto size = static_cast<int>(d.digits.size());
     Decimal out;
     if (d.pointPos > 0) {
@@ -60,6 +59,17 @@ std::string Text(Decimal d) {
 
 }  // namespace
 
+std::string YuanOfWan(std::string_view wan) {
+    const NumberReading reading = ReadNumber(wan);
+    if (!reading.numeric || reading.overflow) {
+        return std::string(wan);
+    }
+    Decimal15 d = Decimal15::From(reading.value);
+    d.pointPos += 4;
+    std::string text = Text(DecimalOf(d));
+    return (reading.negative ? "-" : "") + text;
+}
+
 ClaimsSum SumOfClaims(const std::vector<std::string>& claims) {
     if (claims.size() == 1) {
         return {claims.front(), std::nullopt};
@@ -75,7 +85,7 @@ ClaimsSum SumOfClaims(const std::vector<std::string>& claims) {
         if (reading.overflow) {
             return {claim, Refusal{RefusalKind::CalculationFailed, FailureKind::Overflow}};
         }
-        sum = Add(sum, DecimalOf(reading.value));
+        sum = Add(sum, DecimalOf(Decimal15::From(reading.value)));
     }
     return {Text(sum), std::nullopt};
 }

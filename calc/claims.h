@@ -20,4 +20,9 @@ struct ClaimsSum {
 };
 ClaimsSum SumOfClaims(const std::vector<std::string>& claims);
 
+// An amount typed in 万元 as yuan, exactly (its 15-digit decimal times 10000): "12.5" -> "125000",
+// "-0.00001" -> "-0.1". A text that is not a number, or is beyond the double range, is returned as
+// it is, for the Calculate command to refuse.
+std::string YuanOfWan(std::string_view wan);
+
 }  // namespace zq

@@ -6,6 +6,7 @@
 #include "calc/halve.h"
 #include "present/case_notes.h"
 #include "present/extras_texts.h"
+#include "present/stage_texts.h"
 #include "runtime/fee_capitals.h"
 
 namespace zq::present {
@@ -111,6 +112,59 @@ void Calculator::TypeAwarded(std::string text) {
     RefreshExtras();
 }
 
+void Calculator::TypeChangedAmount(std::string text) {
+    changed_ = std::move(text);
+    RefreshExtras();
+}
+
+void Calculator::TypeAppealed(std::string text) {
+    appealed_ = std::move(text);
+    RefreshExtras();
+}
+
+void Calculator::ChooseRefundGround(int index) {
+    refundGround_ =
+        index >= 0 && static_cast<std::size_t>(index) < RefundGroundNames().size() ? index : -1;
+    RefreshExtras();
+}
+
+void Calculator::RefreshStages() {
+    const std::string& type = case_->type;
+    const std::string& amount = case_->outcome.amountText;
+    if (!extras_.applicable) {
+        const std::string why =
+            "“" + type + "”收取的是申请费（第十四条）；上诉、再审和变更诉讼请求只涉及案件受理费";
+        extras_.change = why;
+        extras_.appeal = why;
+    } else {
+        if (changed_.empty()) {
+            extras_.change = "填写变更后的诉讼请求数额，显示应补交或退还的收费（第二十一条）。";
+        } else {
+            const ClaimChange change = ChangeClaim(type, amount, changed_, &figures_);
+            extras_.change.clear();
+            for (const std::string& line :
+                 change.done() ? ChangeLines(change) : std::vector{ChangeNote(type, change)}) {
+                extras_.change += (extras_.change.empty() ? "" : "\n") + line;
+            }
+        }
+        const FeeOutcome appeal =
+            ComputeFee(type, appealed_.empty() ? amount : appealed_, nullptr, &figures_);
+        extras_.appeal = appeal.feeText.empty()
+                             ? CaseNote(type, appeal)
+                             : "上诉案件受理费：" + WithCapitals(appeal.feeText) +
+                                   "（上诉请求数额 " + appeal.amountText + " 元）\n" + AppealNote();
+    }
+    if (refundGround_ < 0) {
+        extras_.refund = "选择退费事由，显示应退还的收费。";
+    } else {
+        const RefundGround ground =
+            RefundGroundNames()[static_cast<std::size_t>(refundGround_)].ground;
+        const Refund refund = RefundFee(ground, type, amount, &figures_);
+        extras_.refund =
+            refund.done() ? RefundLine(ground, refund) : RefundNote(type, ground, refund);
+    }
+}
+
 std::string Calculator::announcement() const {
     return case_ ? "法院收费 " + fee_ + " 元" : std::string();
 }
@@ -124,6 +178,10 @@ void Calculator::RefreshExtras() {
     const FeeOutcome& outcome = case_->outcome;
     extras_.shown = true;
     extras_.applicable = CanBeHalved(type);
+    const BreakdownWords words = WordsOf(*case_);
+    extras_.notes = words.notes;
+    extras_.prepay = PrepayLine(PrepaymentOf(type, CaseStage::FirstInstance));
+    RefreshStages();
     std::vector<HalvingReason> reasons;
     for (std::size_t i = 0; i < ticked_.size() && extras_.applicable; ++i) {
         if (ticked_[i]) {

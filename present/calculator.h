@@ -12,14 +12,21 @@
 
 namespace zq::present {
 
-// What the page shows beside the window for the last fee: halving under Articles 15, 16 and 18,
-// the proportional split of Article 29, and the text its copy button puts on the clipboard.
+// What the page shows beside the window for the last fee: who prepays it, the notes on its
+// figure, halving under Articles 15, 16 and 18, who bears it (Articles 29 to 38), the later
+// stages of the case (a changed claim, an appeal, a refund), and the text its copy button puts
+// on the clipboard. Texts of several lines separate them by line feeds.
 struct CalculatorExtras {
     bool shown = false;       // a fee stands that the extras describe
-    bool applicable = false;  // halving and split apply: the fee is an acceptance fee
-    std::string halving;      // the halved fee, the refusal, or what to do
+    bool applicable = false;  // halving and the stages apply: the fee is an acceptance fee
+    std::string prepay;       // "预交：…"
+    std::vector<std::string> notes;
+    std::string halving;  // the halved fee, the refusal, or what to do
     std::string halvingCapitals;
-    std::string split;  // who bears the fee; lines separated by line feeds
+    std::string split;   // who bears the fee
+    std::string change;  // the top-up or refund when the claim changes, or what to do
+    std::string appeal;  // the fee of an appeal on the amount appealed, or why there is none
+    std::string refund;  // what is refunded on the ground chosen, or what to do
     std::string copyText;
     std::string copiedMessage;  // what to say once copyText is on the clipboard
 };
@@ -56,6 +63,11 @@ class Calculator {
     // not, and the amount the judgment awards.
     void TickHalvingReason(std::size_t index, bool ticked);
     void TypeAwarded(std::string text);
+    // The later stages: the claim as changed, the amount appealed (empty: the whole claim), and
+    // a refund's ground by its place in RefundGroundNames() (-1: none chosen).
+    void TypeChangedAmount(std::string text);
+    void TypeAppealed(std::string text);
+    void ChooseRefundGround(int index);
 
     // The court's figures within the Measures' ranges, for the next 计算 on (Form_Load keeps them).
     void SetLocalFigures(LocalFigures figures) { figures_ = std::move(figures); }
@@ -83,11 +95,15 @@ class Calculator {
         return index < ticked_.size() && ticked_[index];
     }
     const std::string& awardedText() const { return awarded_; }
+    const std::string& changedAmountText() const { return changed_; }
+    const std::string& appealedText() const { return appealed_; }
+    int refundGround() const { return refundGround_; }
 
   private:
     void FillKindList();
     void FillTypeList();
     void RefreshExtras();
+    void RefreshStages();
 
     int classOn_ = -1;
     std::vector<std::string_view> kinds_;
@@ -102,6 +118,9 @@ class Calculator {
     std::vector<ExplanationLine> explanation_;
     std::vector<bool> ticked_;
     std::string awarded_;
+    std::string changed_;
+    std::string appealed_;
+    int refundGround_ = -1;
     CalculatorExtras extras_;
     LocalFigures figures_;
 };

@@ -75,6 +75,16 @@ TEST(Claims, SeveralArePricedOnTheirExactSum) {
     }
 }
 
+TEST(Claims, AmountsIn10000YuanAreExact) {
+    for (const auto& [wan, yuan] :
+         {std::pair{"12.5", "125000"}, std::pair{"0.00001", "0.1"},
+          std::pair{"１,２３４.５６７８９", "12345678.9"}, std::pair{"1e11", "1000000000000000"},
+          std::pair{"-3", "-30000"}, std::pair{"0", "0"}, std::pair{"abc", "abc"},
+          std::pair{"1e400", "1e400"}}) {
+        EXPECT_EQ(YuanOfWan(wan), yuan) << wan;
+    }
+}
+
 // The last paragraph of Article 13: each province fixes the figure within the range.
 TEST(LocalFigures, ReplaceTheCataloguesFigureWithinTheRange) {
     LocalFigures figures;

@@ -308,6 +308,7 @@ ModeAnswer AnswerChange(const ModeRequest& request) {
     const ClaimChange change =
         ChangeClaim(prepared.type, prepared.amount.amountText, request.changed, &request.figures);
     const std::string note = change.done() ? "" : present::ChangeNote(prepared.type, change);
+    const FeeBreakdown after = ExplainFee(prepared.type, request.changed, &request.figures);
     const json object{{"type", prepared.type},
                       {"type_given", prepared.given},
                       {"amount", change.before.amountText},
@@ -317,7 +318,9 @@ ModeAnswer AnswerChange(const ModeRequest& request) {
                       {"top_up", FenOrNull(change.topUp)},
                       {"refund", FenOrNull(change.refund)},
                       {"article", "第二十一条"},
-                      {"message", TextOrNull(note)}};
+                      {"message", TextOrNull(note)},
+                      {"notes", present::WordsOf(after).notes},
+                      {"prepay", PrepayObject(after)}};
     if (!change.done()) {
         return {note, object, true, true, prepared.nameNote, {}};
     }
@@ -335,6 +338,7 @@ ModeAnswer AnswerRefund(const ModeRequest& request) {
     }
     const Refund refund =
         RefundFee(request.ground, prepared.type, prepared.amount.amountText, &request.figures);
+    const FeeBreakdown paid = Explain(prepared, request, CaseStage::FirstInstance);
     const std::string note =
         refund.done() ? "" : present::RefundNote(prepared.type, request.ground, refund);
     const json object{
@@ -346,7 +350,9 @@ ModeAnswer AnswerRefund(const ModeRequest& request) {
         {"article", ArticleOf(request.ground)},
         {"refund", refund.done() ? json(refund.refund.Text()) : json(nullptr)},
         {"kept", refund.done() ? json(refund.kept.Text()) : json(nullptr)},
-        {"message", TextOrNull(note)}};
+        {"message", TextOrNull(note)},
+        {"notes", present::WordsOf(paid).notes},
+        {"prepay", PrepayObject(paid)}};
     return {refund.done() ? present::RefundLine(request.ground, refund) : note,
             object,
             !refund.done(),

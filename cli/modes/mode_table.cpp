@@ -77,8 +77,13 @@ json StageSchema() {
     return Schema(properties);
 }
 
+json Notes() { return {{"type", "array"}, {"items", Text()}}; }
+json Prepay() { return CaseFieldsSchema()["prepay"]; }
+
 json ChangeSchema() {
-    return Schema({{"type", Text()},
+    return Schema({{"notes", Notes()},
+                   {"prepay", Prepay()},
+                   {"type", Text()},
                    {"type_given", Text()},
                    {"amount", Text()},
                    {"changed", Text()},
@@ -91,7 +96,9 @@ json ChangeSchema() {
 }
 
 json RefundSchema() {
-    return Schema({{"type", Text()},
+    return Schema({{"notes", Notes()},
+                   {"prepay", Prepay()},
+                   {"type", Text()},
                    {"type_given", Text()},
                    {"amount", Text()},
                    {"fee", Text()},
