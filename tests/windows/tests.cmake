@@ -22,7 +22,8 @@ zq_wine_test(NAME zorvikquillet_version_info COMMAND version_info_check
 zq_wine_test(NAME windows_release_zip COMMAND ${CMAKE_COMMAND}
   -DCPACK=${CMAKE_CPACK_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR}
   -DPACKAGE=courtfee-${PROJECT_VERSION}-windows-x64 -DVERSION=${PROJECT_VERSION}
-  -DWINE=${ZQ_WINE} -DEXE=$<TARGET_FILE:courtfee> -DLICENSE=${PROJECT_SOURCE_DIR}/LICENSE
+  -DWINE=${ZQ_WINE} -DEXE=$<TARGET_FILE:courtfee> -DWINDOW_EXE=$<TARGET_FILE:zorvikquillet>
+  -DLICENSE=${PROJECT_SOURCE_DIR}/LICENSE
   -P ${CMAKE_CURRENT_LIST_DIR}/release_zip_check.cmake)
 
 # The answers, byte for byte those of the native courtfee, which the default preset builds.
