@@ -21,15 +21,18 @@ fi
   "$0" build-windows/bin/zorvikquillet.exe & program=$!
   until window=$(xdotool search --name "^ZorvikQuillet v2.0$" 2>/dev/null); do sleep 0.2; done
   sleep 1
-  # The amount box: 80 + 10 pixels across, 252 + 10 down in the client area, below the title.
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  xdotool mousemove $((X + 90)) $((Y + 262)) click 1 type "1234567.89"
+  # By keyboard, as in any Windows dialog: from the class option through List1 and List2 to
+  # the amount, then to 计算, which Enter presses.
+  xdotool windowactivate --sync "$window"
+  xdotool key Tab Tab Tab
+  xdotool type --delay 20 "1234567.89"
   xdotool key Tab Tab Return
   sleep 1
-  xdotool mousemove $((X + 200)) $((Y + 380))
+  xdotool mousemove 0 0
   sleep 0.5
-  import -window root -crop "$((WIDTH + 2))x$((HEIGHT + 24))+$((X - 1))+$((Y - 23))" +repage "$1"
+  # The window centred on the 1280 x 800 desktop, with the frame openbox draws around it.
+  import -window root -crop 372x415+454+193 +repage "$1"
   kill $program
-  /usr/lib/wine/wineserver -k
+  /usr/lib/wine/wineserver -k || true
 ' "$wine" "$out"
 echo "wrote $out"

@@ -317,7 +317,7 @@ void CheckCases(const Calculator& c, const std::vector<std::vector<Kind>>& catal
         SendMessageW(c.Control("txtBd"), WM_SETTEXT, 0,
                      reinterpret_cast<LPARAM>(Wide(input.at(1)).c_str()));
         const std::optional<Box> box = c.Press(c.Control("Command1"));
-        const std::string note = answer.at(3);
+        const std::string& note = answer.at(3);
         const std::string where = input[0] + " " + input[1];
         Check(Text(c.Control("txtBd")) == answer.at(1),
               where + ": the amount reads " + Text(c.Control("txtBd")));
