@@ -396,6 +396,9 @@ int wmain(int argc, wchar_t** argv) {
                      "<measures.txt>\n");
         return 2;
     }
+    // Aware of each monitor's scale as the program is, so that its windows are measured in the
+    // pixels they have, not scaled back to 96 DPI for a program that knows none.
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     const auto catalogue = Catalogue(ReadFile(argv[2]));
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
