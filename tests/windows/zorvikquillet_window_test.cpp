@@ -207,7 +207,9 @@ RECT ClientPlace(HWND control, HWND parent) {
 }
 
 void CheckStart(const Calculator& c, const std::vector<std::vector<Kind>>& catalogue) {
-    const zq::win::Dpi dpi(GetDpiForWindow(c.window));
+    // The prefix's DPI, which Wine gives each program as it starts (asked of another program's
+    // window, Wine answers with its session's first DPI instead).
+    const zq::win::Dpi dpi(GetDpiForSystem());
     std::printf("the calculator at %u DPI\n", dpi.value());
     RECT client;
     GetClientRect(c.window, &client);
@@ -342,7 +344,7 @@ void CheckFeeRulesAndExit(const Calculator& c, HANDLE process, const std::string
               (ES_READONLY | ES_MULTILINE | WS_VSCROLL),
           "the Measures' box is not read-only, multi-line and scrolled");
     Check(Text(text) == measures, "the fee-rules window does not hold the Measures");
-    const zq::win::Dpi dpi(GetDpiForWindow(rules));
+    const zq::win::Dpi dpi(GetDpiForSystem());
     RECT client;
     GetClientRect(rules, &client);
     Check(client.right == dpi(zp::kForm2Width) && client.bottom == dpi(zp::kForm2Height),
