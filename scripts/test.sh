@@ -55,7 +55,7 @@ cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan -j "$(nproc)"
 
-step "courtfee.exe for Windows: MinGW-w64 build, its tests under Wine"
+step "courtfee.exe and zorvikquillet.exe for Windows: MinGW-w64 build, their tests under Wine"
 zq_install_missing g++-mingw-w64-x86-64-posix wine64
 # Wine's zh_CN locale is a Windows with code page 936, as in China.
 if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
@@ -72,7 +72,8 @@ for dir in $(x86_64-w64-mingw32-g++-posix -xc++ -E -v /dev/null 2>&1 |
              sed -n '/search starts here:/,/End of search list/p' | grep -E '/c\+\+|mingw32/include$'); do
   tidy_args+=("--extra-arg=-isystem$(realpath "$dir")")
 done
-clang-tidy -quiet -p build-windows "${tidy_args[@]}" cli/windows/*.cpp > build-windows/clang-tidy.log 2>&1 || {
+clang-tidy -quiet -p build-windows "${tidy_args[@]}" cli/windows/*.cpp win/*.cpp \
+  tests/windows/*.cpp > build-windows/clang-tidy.log 2>&1 || {
   grep -E 'warning:|error:' build-windows/clang-tidy.log | head -50
   exit 1
 }

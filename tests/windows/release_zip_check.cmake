@@ -1,10 +1,11 @@
 # SPDX-License-Identifier: MIT
 # Builds the release zip with CPack and checks it as a user gets it: one folder, courtfee, holding
-# courtfee.exe (the build's own), README.txt and LICENSE.txt; both texts with CR LF line ends and
+# courtfee.exe and zorvikquillet.exe (the build's own), README.txt and LICENSE.txt; both texts with CR LF line ends and
 # the readme with a UTF-8 byte-order mark, so that every Notepad shows them right; and every cmd
 # example the readme shows with its output gives that output when run from the unpacked folder.
 #   cmake -DCPACK=... -DBUILD_DIR=... -DPACKAGE=courtfee-<version>-windows-x64 -DVERSION=...
-#         -DWINE=... -DEXE=<built courtfee.exe> -DLICENSE=<source LICENSE> -P release_zip_check.cmake
+#         -DWINE=... -DEXE=<built courtfee.exe> -DWINDOW_EXE=<built zorvikquillet.exe>
+#         -DLICENSE=<source LICENSE> -P release_zip_check.cmake
 set(out ${BUILD_DIR}/release-check)
 file(REMOVE_RECURSE ${out})
 execute_process(COMMAND ${CPACK} -G ZIP --config ${BUILD_DIR}/CPackConfig.cmake -B ${out}
@@ -23,7 +24,8 @@ string(REGEX REPLACE "\n$" "" listing "${listing}")
 string(REPLACE "\n" ";" entries "${listing}")
 list(FILTER entries EXCLUDE REGEX "/$")
 list(SORT entries)
-set(wanted courtfee/LICENSE.txt courtfee/README.txt courtfee/courtfee.exe)
+set(wanted courtfee/LICENSE.txt courtfee/README.txt courtfee/courtfee.exe
+    courtfee/zorvikquillet.exe)
 if(NOT status EQUAL 0 OR NOT entries STREQUAL wanted)
   message(FATAL_ERROR "the zip holds:\n${listing}\nnot:\n${wanted}")
 endif()
@@ -31,11 +33,14 @@ endif()
 set(unpacked ${out}/unpacked)
 file(ARCHIVE_EXTRACT INPUT ${zip} DESTINATION ${unpacked})
 set(folder ${unpacked}/courtfee)
-execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${EXE} ${folder}/courtfee.exe
-                RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "the zip's courtfee.exe is not the one built")
-endif()
+foreach(built ${EXE} ${WINDOW_EXE})
+  get_filename_component(name ${built} NAME)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${built} ${folder}/${name}
+                  RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "the zip's ${name} is not the one built")
+  endif()
+endforeach()
 
 # The files' bytes as "ef bb bf 63 ", one token a byte (file(READ) without HEX drops each CR).
 function(read_bytes path variable)

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
-// What Windows reads from courtfee.exe's resources: the version Explorer shows under Properties
-// > Details, in Chinese and in English, the icon as the shell draws it, and the manifest.
+// What Windows reads from a program's resources (courtfee.exe's, zorvikquillet.exe's): the version
+// Explorer shows under Properties > Details, in Chinese and in English, the icon as the shell
+// draws it, and the manifest.
 // The Chinese strings come from a UTF-8 .rc file: windres must have stored them as the same
 // UTF-16 that the compiler makes of this UTF-8 source, or Properties shows mojibake.
-//   version_info_check <path of courtfee.exe>
+//   version_info_check <program.exe> <Chinese FileDescription> <English FileDescription>
 // clang-format off
 #include <windows.h>
 // clang-format on
@@ -46,15 +47,14 @@ struct Expected {
 
 // The Chinese texts, which windres reads in the .rc file's code page, and the version, which
 // comes from the project's; the other texts are plain ASCII copied as they stand.
-const Expected kStrings[] = {
-    {L"080404B0", L"FileDescription", L"诉讼费用计算器（命令行）"},
-    {L"080404B0", L"ProductName", L"ZorvikQuillet 诉讼费用计算器"},
-    {L"080404B0", L"FileVersion", L"" ZQ_VERSION},
-    {L"040904B0", L"FileDescription", L"PRC court-fee calculator (command line)"},
-    {L"040904B0", L"ProductVersion", L"" ZQ_VERSION},
-};
-
-void CheckVersionInfo(const wchar_t* exe) {
+void CheckVersionInfo(const wchar_t* exe, const wchar_t* chinese, const wchar_t* english) {
+    const Expected kStrings[] = {
+        {L"080404B0", L"FileDescription", chinese},
+        {L"080404B0", L"ProductName", L"ZorvikQuillet 诉讼费用计算器"},
+        {L"080404B0", L"FileVersion", L"" ZQ_VERSION},
+        {L"040904B0", L"FileDescription", english},
+        {L"040904B0", L"ProductVersion", L"" ZQ_VERSION},
+    };
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeW(exe, &ignored);
     if (size == 0) {
@@ -142,11 +142,13 @@ void CheckIcons(const wchar_t* exe) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: version_info_check <path of courtfee.exe>\n");
+    if (argc != 4) {
+        std::fprintf(stderr,
+                     "usage: version_info_check <program.exe> <Chinese description> <English "
+                     "description>\n");
         return 2;
     }
-    CheckVersionInfo(argv[1]);
+    CheckVersionInfo(argv[1], argv[2], argv[3]);
     CheckIcons(argv[1]);
     return failures == 0 ? 0 : 1;
 }
