@@ -197,6 +197,9 @@ void Calculator::RefreshExtras() {
     } else {
         halving = HalveFee(reasons, type, outcome);
         extras_.halving = "减半后收费：" + HalvedLine(*halving);
+        if (const std::string note = CompoundingNote(*halving); !note.empty()) {
+            extras_.halving += "\n说明：" + note;
+        }
         if (const auto capitals = CapitalsOf(*halving->halved)) {
             extras_.halvingCapitals = "大写：人民币" + *capitals;
         }

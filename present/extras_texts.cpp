@@ -20,6 +20,14 @@ std::string HalvedLine(const HalvedFee& halving) {
            ArticlesText(halving.articles) + "减半交纳）";
 }
 
+std::string CompoundingNote(const HalvedFee& halving) {
+    if (!halving.done() || halving.articles.size() < 2) {
+        return {};
+    }
+    return "同时符合" + ArticlesText(halving.articles) +
+           "的，是否累计减半，《办法》未作规定；本程序只减半一次。";
+}
+
 std::string HalvingNote(std::string_view typeText, const HalvedFee& halving) {
     if (halving.applicationFee) {
         return "“" + std::string(typeText) +

@@ -19,6 +19,10 @@ std::string ArticlesText(const std::vector<std::string_view>& articles);
 // "25.02（全额 50.03，依第十五条减半交纳）".
 std::string HalvedLine(const HalvedFee& halving);
 
+// Where grounds of more than one article are combined: that the Measures do not say whether they
+// compound, and that the fee is halved once. Empty otherwise.
+std::string CompoundingNote(const HalvedFee& halving);
+
 // Why there is no halved fee, in one line; empty when there is one.
 std::string HalvingNote(std::string_view typeText, const HalvedFee& halving);
 

@@ -69,6 +69,12 @@ INSTANTIATE_TEST_SUITE_P(
                 "courtfee: 1万亿元及以上的金额不写大写 / no capitals for amounts of 1 万亿 yuan or "
                 "more\n"},
         Printed{{"--explain", "1、财产案件", "abc"}, kExitFailed, "", "标的中请输入数字！\n"},
+        Printed{{"--halve", "调解,简易程序", "1、财产案件", "10001"},
+                kExitOk,
+                "25.02（全额 50.03，依第十五条、第十六条减半交纳）\n"
+                "说明：同时符合第十五条、第十六条的，是否累计减半，《办法》未作规定；本程序只减半一"
+                "次。\n",
+                ""},
         Printed{{"--halve", "调解", "1、财产案件", "10001"},
                 kExitOk,
                 "25.02（全额 50.03，依第十五条减半交纳）\n",

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "present/kept_figures.h"
 #include "win/form2.h"
 #include "win/open_windows.h"
 #include "win/wide_text.h"
@@ -164,6 +165,8 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             SetWindowIcons(window_, instance_, dpi_.value());
             CreateControls();
             ApplyDpi(dpi_);
+            // The court's figures courtfee.exe keeps (courtfee --set-figure), in %APPDATA%.
+            calculator_.SetLocalFigures(present::LoadKeptFigures());
             calculator_.FormLoad();
             Show(true);
             // The focus shows from the start, not only once a key is pressed: a keyboard user

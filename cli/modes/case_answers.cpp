@@ -253,12 +253,15 @@ ModeAnswer AnswerHalve(const ModeRequest& request) {
     object["halved_fee_capitals"] = Capitals(halved);
     object["articles"] = present::ArticlesText(halving.articles);
     object["message"] = TextOrNull(note);
-    return {halving.done() ? present::HalvedLine(halving) : note,
-            object,
-            !halving.done(),
-            true,
-            prepared.nameNote,
-            {}};
+    const std::string compounding = present::CompoundingNote(halving);
+    if (!compounding.empty()) {
+        object["notes"].push_back(compounding);
+    }
+    const std::string text = !halving.done() ? note
+                             : compounding.empty()
+                                 ? present::HalvedLine(halving)
+                                 : present::HalvedLine(halving) + "\n说明：" + compounding;
+    return {text, object, !halving.done(), true, prepared.nameNote, {}};
 }
 
 namespace {
