@@ -107,15 +107,16 @@ struct Options {
     std::vector<std::string_view> positional;
 };
 
+bool IsOption(const Mode* mode, std::string_view option) {
+    return mode != nullptr && mode->option == option;
+}
+
 // Options come first; "--" ends them, so that a type or an amount may begin with "-".
 std::optional<std::string> ParseOptions(int argc, const char* const* argv, Options& options) {
     int i = 1;
-    const auto value = [&](std::string_view problem) -> std::optional<std::string_view> {
-        if (i + 1 >= argc) {
-            return std::nullopt;
-        }
-        (void)problem;
-        return std::string_view(argv[++i]);
+    // The value after an option; nothing when the arguments end first.
+    const auto value = [&]() -> std::optional<std::string_view> {
+        return i + 1 < argc ? std::optional<std::string_view>(argv[++i]) : std::nullopt;
     };
     for (; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -139,31 +140,32 @@ std::optional<std::string> ParseOptions(int argc, const char* const* argv, Optio
         } else if (arg == "--mcp") {
             options.mcp = true;
         } else if (arg == "--figure" || arg == "--set-figure") {
-            const auto figure = value("");
+            const auto figure = value();
             if (!figure) {
                 return std::string(arg) + " 需要 类型=数额 / " + std::string(arg) +
                        " needs TYPE=YUAN";
             }
-            (arg == "--figure" ? options.figures.push_back(*figure)
-                               : void(options.keepFigure = *figure));
-        } else if (const Mode* mode = arg.size() > 2 ? ModeOfOption(arg) : nullptr) {
-            // --halve goes with --split: the split of the halved fee.
-            const bool halvedSplit =
-                arg == "--halve" && options.mode != nullptr && options.mode->option == "--split";
-            if (options.mode != mode && !halvedSplit) {
-                options.modeOptions.push_back(arg);
+            if (arg == "--figure") {
+                options.figures.push_back(*figure);
+            } else {
+                options.keepFigure = *figure;
             }
-            const ArgSpec* follows = OptionArgument(*mode);
-            if (halvedSplit || (mode->option == "--split" && options.mode != nullptr &&
-                                options.mode->option == "--halve")) {
-                // Either order: the grounds are the split's too.
+        } else if (const Mode* mode = arg.size() > 2 ? ModeOfOption(arg) : nullptr) {
+            // --halve with --split, in either order, is the split of the halved fee: the grounds
+            // are the split's own argument.
+            const bool splitHalved = (arg == "--halve" && IsOption(options.mode, "--split")) ||
+                                     (arg == "--split" && IsOption(options.mode, "--halve"));
+            if (splitHalved) {
                 std::erase(options.modeOptions, std::string_view("--halve"));
             }
-            if (!halvedSplit) {
+            if (options.mode != mode && !(splitHalved && arg == "--halve")) {
+                options.modeOptions.push_back(arg);
+            }
+            if (!(splitHalved && arg == "--halve")) {
                 options.mode = mode;
             }
-            if (follows != nullptr) {
-                const auto text = value("");
+            if (const ArgSpec* follows = OptionArgument(*mode)) {
+                const auto text = value();
                 if (!text) {
                     return std::string(mode->valueProblem);
                 }
