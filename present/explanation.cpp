@@ -6,19 +6,12 @@
 #include "calc/scales.h"
 #include "present/rule_words.h"
 #include "present/stage_texts.h"
+#include "present/yuan_words.h"
 #include "runtime/fee_capitals.h"
 #include "runtime/number_text.h"
 
 namespace zq::present {
 namespace {
-
-// 10000 -> "1万元", 1000 -> "1000元".
-std::string YuanText(double yuan) {
-    if (yuan >= 10000 && std::fmod(yuan, 10000) == 0) {
-        return NumberToText(yuan / 10000) + "万元";
-    }
-    return NumberToText(yuan) + "元";
-}
 
 std::string RangeWords(const FeeRange& range) {
     return "每件交纳" + std::to_string(range.low) + "元至" + std::to_string(range.high) + "元";
@@ -52,12 +45,12 @@ BandWords WordsOfBand(const BandStep& band, const FeeBreakdown& ex) {
         const bool ranged =
             ex.rule.rule == FeeRule::DivorceScale || ex.rule.rule == FeeRule::PersonalityScale;
         return {ranged ? RangeWords(ex.basis.range) + "，" + FigureWords(ex)
-                       : "不超过" + YuanText(band.upper) + "的部分（每件）",
+                       : "不超过" + YuanWords(band.upper) + "的部分（每件）",
                 "", "", band.amount.Text()};
     }
-    std::string label = "超过" + YuanText(band.lower);
+    std::string label = "超过" + YuanWords(band.lower);
     if (band.upper != scales::kNoUpperEdge) {
-        label += "至" + YuanText(band.upper);
+        label += "至" + YuanWords(band.upper);
     }
     return {label + "的部分", band.part.Text(),
             NumberToText(static_cast<double>(band.perTenThousand) / 100) + "%", band.amount.Text()};
@@ -83,10 +76,10 @@ std::string WordsOfAdjustment(const Adjustment& step, const FeeBreakdown& ex) {
                    "，保留到分（四舍六入五成双）" + step.result.Text();
         }
         case AdjustmentKind::BankruptcyCap:
-            return "最高不超过" + YuanText(static_cast<double>(step.yuan)) + "：" +
+            return "最高不超过" + YuanWords(static_cast<double>(step.yuan)) + "：" +
                    step.result.Text();
         case AdjustmentKind::PreservationCap:
-            return "申请保全措施交纳的费用最多不超过" + YuanText(static_cast<double>(step.yuan)) +
+            return "申请保全措施交纳的费用最多不超过" + YuanWords(static_cast<double>(step.yuan)) +
                    "：" + step.result.Text();
         case AdjustmentKind::Flat: {
             std::string line = "每件交纳 " + step.result.Text();

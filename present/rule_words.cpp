@@ -4,18 +4,13 @@
 #include <cmath>
 
 #include "calc/scales.h"
+#include "present/yuan_words.h"
 #include "runtime/number_text.h"
 
 namespace zq::present {
 namespace {
 
-// 200000 -> "20 万元", 1000 -> "1000 元".
-std::string Yuan(double yuan) {
-    if (yuan >= 10000 && std::fmod(yuan, 10000) == 0) {
-        return NumberToText(yuan / 10000) + " 万元";
-    }
-    return NumberToText(yuan) + " 元";
-}
+std::string Yuan(double yuan) { return YuanWords(yuan, " "); }
 
 std::string Rate(const scales::MarginalBand& band) {
     return NumberToText(static_cast<double>(band.perTenThousand) / 100) + "%";
