@@ -5,18 +5,19 @@
 #include <QMessageBox>
 #include <QSpacerItem>
 
+#include "ui/qt_values.h"
+
 namespace zq::ui {
 
 int MessageBoxMinimumWidth(const QMessageBox& box) {
     return box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleBarAllowance;
 }
 
-void QtMessageBoxService::Show(const Message& message) {
-    const QMessageBox::Icon icon = message.flags == kCriticalIcon      ? QMessageBox::Critical
-                                   : message.flags == kExclamationIcon ? QMessageBox::Warning
-                                                                       : QMessageBox::NoIcon;
-    QMessageBox box(icon, QString::fromStdString(message.title),
-                    QString::fromStdString(message.prompt), QMessageBox::Ok, owner_);
+void QtMessageBoxService::Show(const present::Notice& notice) {
+    const QMessageBox::Icon icon =
+        notice.icon == present::NoticeIcon::Error ? QMessageBox::Critical : QMessageBox::Warning;
+    QMessageBox box(icon, ToQString(notice.title), ToQString(notice.prompt), QMessageBox::Ok,
+                    owner_);
     // A box sizes itself to its text, and "溢出" alone leaves the title bar no room for its
     // title. A spacer across the box's grid is the one width QMessageBox does not override.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
