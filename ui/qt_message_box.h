@@ -3,6 +3,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 
 #include "present/notice.h"
 
@@ -25,8 +26,11 @@ inline constexpr int kTitleBarAllowance = 150;
 // The narrowest a message box may be: wide enough for its title in full in the title bar.
 int MessageBoxMinimumWidth(const QMessageBox& box);
 
-// The message-box service on Qt: a modal QMessageBox over the given window with the notice's title
-// and prompt, the warning or the critical icon, and an OK button.
+// The box that shows a notice over the owner window: its title and prompt, the warning or the
+// critical icon, and an OK button.
+std::unique_ptr<QMessageBox> MessageBoxOf(const present::Notice& notice, QWidget* owner);
+
+// The message-box service on Qt: the notice's box, modal over the given window.
 class QtMessageBoxService final : public MessageBoxService {
   public:
     explicit QtMessageBoxService(QWidget* owner = nullptr) : owner_(owner) {}
