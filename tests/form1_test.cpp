@@ -384,6 +384,7 @@ class Form1Test : public QObject {
         QCOMPARE(rules->Text1()->toPlainText(), text);
         rules->Text1()->selectAll();
         QTest::keyClicks(rules->Text1(), QStringLiteral("scribbled"));
+        QCOMPARE(rules->Text1()->toPlainText(), QStringLiteral("scribbled"));
         rules->close();
         QTRY_VERIFY(rules.isNull());
         QTest::mouseClick(form_->Command3(), Qt::LeftButton);

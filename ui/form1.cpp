@@ -146,6 +146,7 @@ void Form1::BuildControls() {
         setTabOrder(focusable[i - 1].second, focusable[i].second);
     }
 
+    // The controls the handlers use, found by their names in the table.
     const auto control = [this]<typename T>(const char* name, T*& member) {
         member = findChild<T*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
         Q_ASSERT(member != nullptr);
@@ -176,7 +177,7 @@ void Form1::BuildControls() {
         named->setAccessibleName(name);
     }
 
-    label2_[1]->setCursor(HandCursor());
+    label2_[1]->setCursor(HandCursor());  // over the address
 
     line1_ = new QFrame(this);
     line1_->setObjectName(QStringLiteral("Line1"));
