@@ -12,7 +12,6 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QToolTip>
-#include <map>
 #include <memory>
 
 #include "present/calculator.h"
@@ -107,10 +106,6 @@ class Form1Test : public QObject {
     RecordingMessageBox messages_;
     RecordingLinkOpener opener_;
     std::unique_ptr<Form1> form_;
-
-    QWidget* Control(std::string_view name) const {
-        return form_->findChild<QWidget*>(ToQString(name));
-    }
 
   private slots:
     void initTestCase() { QVERIFY(zq::ui::InstallQtChineseTexts(*qApp)); }
@@ -214,7 +209,7 @@ class Form1Test : public QObject {
         QCOMPARE(form_->Line1()->geometry(), zq::ui::ToQRect(present::kLine1));
         QList<QWidget*> placed{form_->Line1()};
         for (const present::ControlPlace& place : present::Form1Controls()) {
-            QWidget* widget = Control(place.name);
+            auto* widget = form_->findChild<QWidget*>(ToQString(place.name));
             QVERIFY2(widget != nullptr, place.name.data());
             placed.append(widget);
             if (place.colour != present::TextColour::Default) {
@@ -266,7 +261,7 @@ class Form1Test : public QObject {
     void focusFollowsTheTableAndShows() {
         QList<QWidget*> order;
         for (const present::ControlPlace& place : present::Form1Controls()) {
-            QWidget* widget = Control(place.name);
+            auto* widget = form_->findChild<QWidget*>(ToQString(place.name));
             const auto* option = qobject_cast<QRadioButton*>(widget);
             if (place.kind != present::ControlKind::Label && (!option || option->isChecked())) {
                 order.append(widget);
