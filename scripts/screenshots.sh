@@ -2,12 +2,20 @@
 # SPDX-License-Identifier: MIT
 # Runs the window program under Xvfb with a window manager, prices an example case by typing and
 # clicking as a user would, opens the fee rules, and saves screenshots of both windows in docs/.
+# Usage: screenshots.sh [PROGRAM FOLDER]. Given a program and a folder, it saves four pictures
+# there instead, to compare two builds pixel for pixel (compare -metric AE): start-window.png as
+# the window opens, main-window.png after 计算, fee-rules-window.png, and warning-box.png, the
+# box an amount that is not a number brings up.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 zq_install_missing xvfb xauth xdotool openbox x11-utils imagemagick
 
-[ -x build/bin/zorvikquillet ] || { cmake --preset default >/dev/null && cmake --build --preset default; }
+program=${1:-build/bin/zorvikquillet}
+out=${2:-}
+if [ -z "${1:-}" ] && [ ! -x "$program" ]; then
+  cmake --preset default >/dev/null && cmake --build --preset default --target zorvikquillet
+fi
 
 work=$(mktemp -d)
 exec 3>"$work/display"
@@ -23,26 +31,46 @@ openbox --startup "touch $work/wm-ready" >/dev/null 2>&1 &
 trap 'kill $! $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
 for _ in $(seq 200); do [ -e "$work/wm-ready" ] && break; sleep 0.05; done
 
-build/bin/zorvikquillet >/dev/null 2>&1 &
+"$program" >/dev/null 2>&1 &
 app=$!
 main=$(xdotool search --sync --name '^ZorvikQuillet v2.0$' | head -n 1)
 sleep 1
 
+shoot() {  # window, picture: the active window with its frame
+  xdotool windowactivate --sync "$1"
+  sleep 0.5
+  import -window "$(xdotool getactivewindow)" -frame +repage "$work/$2"
+}
+
+shoot "$main" start-window.png
 # Amount field at (80, 252) and the 计算 button at (172, 324) in the window's client area.
 xdotool mousemove --window "$main" 150 262 click 1
 xdotool type --delay 30 "1234567.89"
 xdotool mousemove --window "$main" 212 336 click 1
 sleep 0.5
-mkdir -p docs
-xdotool windowactivate --sync "$main"
-import -window "$(xdotool getactivewindow)" -frame +repage docs/main-window.png
+shoot "$main" main-window.png
 
 # 收费细则 at (260, 356).
 xdotool mousemove --window "$main" 300 368 click 1
 rules=$(xdotool search --sync --name '^收费细则$' | head -n 1)
 sleep 1
-xdotool windowactivate --sync "$rules"
-import -window "$(xdotool getactivewindow)" -frame +repage docs/fee-rules-window.png
+shoot "$rules" fee-rules-window.png
+
+xdotool windowactivate --sync "$main"
+xdotool mousemove --window "$main" 150 262 click 1 key ctrl+a
+xdotool type --delay 30 "abc"
+xdotool mousemove --window "$main" 212 336 click 1
+box=$(xdotool search --sync --name '^提示$' | head -n 1)
+sleep 1
+shoot "$box" warning-box.png
 
 kill $app 2>/dev/null || true
-echo "saved docs/main-window.png and docs/fee-rules-window.png"
+if [ -n "$out" ]; then
+  mkdir -p "$out"
+  cp "$work"/*.png "$out"/
+  echo "saved $(cd "$out" && ls ./*.png | tr '\n' ' ')in $out"
+else
+  mkdir -p docs
+  cp "$work/main-window.png" "$work/fee-rules-window.png" docs/
+  echo "saved docs/main-window.png and docs/fee-rules-window.png"
+fi

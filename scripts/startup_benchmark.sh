@@ -8,7 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${RUNS:-21}
 [ -x build/bin/zorvikquillet ] && [ -x build/bin/baseline_window ] || {
-  cmake --preset default >/dev/null && cmake --build --preset default >/dev/null
+  cmake --preset default >/dev/null &&
+    cmake --build --preset default --target zorvikquillet baseline_window >/dev/null
 }
 
 median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }

@@ -1,60 +1,100 @@
 // SPDX-License-Identifier: MIT
+// The calculator window as a view, offscreen: that its controls hand their events to the calculator
+// and draw what it holds, where the control table puts them, and what the pointer, the keyboard
+// and the eye find there. What the calculator makes of an event is tested in core_tests.
 #include <QApplication>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QToolTip>
 #include <memory>
 
-#include "calc/catalogue.h"
-#include "tests/ui_fakes.h"
+#include "present/calculator.h"
+#include "present/form_layout.h"
+#include "ui/centre_on_screen.h"
 #include "ui/fee_tooltip.h"
 #include "ui/form1.h"
-#include "ui/form1_layout.h"
+#include "ui/list_box.h"
+#include "ui/qt_translations.h"
+#include "ui/qt_values.h"
 
-using zq::Message;
+namespace present = zq::present;
 using zq::ui::Form1;
 using zq::ui::Form2;
+using zq::ui::ToQString;
 
 namespace {
 
-QStringList Texts(const std::vector<std::string_view>& texts) {
-    QStringList list;
-    for (std::string_view text : texts) {
-        list.append(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+// Records notices instead of showing them, so that no test blocks on a modal box.
+struct RecordingMessageBox final : zq::ui::MessageBoxService {
+    void Show(const present::Notice& notice) override { shown.push_back(notice); }
+    std::vector<present::Notice> shown;
+};
+
+struct RecordingLinkOpener final : zq::ui::LinkOpener {
+    void OpenHost(const QString& host) override { hosts.append(host); }
+    QStringList hosts;
+};
+
+// What the window shows and what a calculator holds, in the same words.
+QStringList Shown(const Form1& form) {
+    const bool on = form.Option1(1)->isChecked();
+    QStringList shown{QString::number(on || form.Option1(0)->isChecked() ? int(on) : -1)};
+    for (const QListWidget* list : {form.List1(), form.List2()}) {
+        QString entries;
+        for (int row = 0; row < list->count(); ++row) {
+            entries += QLatin1Char('|') + list->item(row)->text();
+        }
+        shown << entries << QString::number(zq::ui::SelectedRow(list));
     }
-    return list;
+    return shown << form.txtBd()->text() << form.txtFysf()->text() << form.txtFysf()->toolTip();
 }
 
-QStringList Entries(const QListWidget* list) {
-    QStringList entries;
-    for (int row = 0; row < list->count(); ++row) {
-        entries.append(list->item(row)->text());
+QStringList Held(const present::Calculator& calculator) {
+    QStringList held{QString::number(calculator.classOn())};
+    for (const auto& [entries, row] : {std::pair(calculator.kinds(), calculator.kindRow()),
+                                       std::pair(calculator.types(), calculator.typeRow())}) {
+        QString texts;
+        for (std::string_view entry : entries) {
+            texts += QLatin1Char('|') + ToQString(entry);
+        }
+        held << texts << QString::number(row);
     }
-    return entries;
+    return held << ToQString(calculator.amountText()) << ToQString(calculator.feeText())
+                << zq::ui::FeeTooltip(calculator.explanation());
 }
 
-int OpenFeeRulesWindows() {
-    int count = 0;
+void ClickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {}) {
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
+                      list->visualItemRect(list->item(row)).center());
+}
+
+void CloseFeeRulesWindows() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        count += qobject_cast<Form2*>(widget) != nullptr && widget->isVisible() ? 1 : 0;
+        if (qobject_cast<Form2*>(widget) != nullptr) {
+            widget->close();  // deletes itself
+        }
     }
-    return count;
 }
 
-// What a tooltip reads, without its markup.
-QString Plain(const QString& richText) {
-    QTextDocument document;
-    document.setHtml(richText);
-    return document.toPlainText();
-}
-
-void Select(QListWidget* list, const QString& text) {
-    const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
-    QVERIFY2(found.size() == 1, qPrintable(text));
-    list->scrollToItem(found[0]);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(found[0]).center());
+// Pixels that a person sees change: some colour channel moves by more than a quarter.
+int VisiblyChanged(const QImage& before, const QImage& after) {
+    int changed = 0;
+    for (int y = 0; y < before.height(); ++y) {
+        for (int x = 0; x < before.width(); ++x) {
+            const QColor a = before.pixelColor(x, y);
+            const QColor b = after.pixelColor(x, y);
+            changed += std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                                 std::abs(a.blue() - b.blue())}) > 64;
+        }
+    }
+    return changed;
 }
 
 }  // namespace
@@ -63,319 +103,321 @@ class Form1Test : public QObject {
     Q_OBJECT
 
   private:
-    zq::test::RecordingMessageBox messages_;
-    zq::test::RecordingLinkOpener opener_;
+    RecordingMessageBox messages_;
+    RecordingLinkOpener opener_;
     std::unique_ptr<Form1> form_;
 
-    void ExpectStartOfClass(int classIndex) {
-        const QStringList kinds = Texts(zq::catalogue::KindsOfClass(classIndex));
-        QCOMPARE(Entries(form_->List1()), kinds);
-        QCOMPARE(zq::ui::SelectedText(form_->List1()), kinds.front());
-        const QStringList types = Texts(zq::catalogue::TypesOfKind(kinds.front().toStdString()));
-        QCOMPARE(Entries(form_->List2()), types);
-        QCOMPARE(zq::ui::SelectedText(form_->List2()), types.front());
-    }
-
-    void Calculate(const QString& amount) {
-        form_->txtBd()->setText(amount);
-        QTest::mouseClick(form_->Command1(), Qt::LeftButton);
-    }
-
   private slots:
+    void initTestCase() { QVERIFY(zq::ui::InstallQtChineseTexts(*qApp)); }
+
     void init() {
-        messages_.shown.clear();
-        opener_.hosts.clear();
         form_ = std::make_unique<Form1>(messages_, opener_);
         form_->showCentred();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
     }
 
     void cleanup() {
-        QVERIFY2(messages_.shown.empty(), "a message box nobody expected");
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (qobject_cast<Form2*>(widget) != nullptr) {
-                widget->close();  // deletes itself
-            }
-        }
+        CloseFeeRulesWindows();
         form_.reset();
-    }
-
-    void startsOnTheFirstKindAndType() {
-        QVERIFY(form_->Option1(0)->isChecked());
-        QVERIFY(!form_->Option1(1)->isChecked());
-        ExpectStartOfClass(0);
-        QCOMPARE(zq::ui::SelectedText(form_->List1()), QStringLiteral("一、财产案件"));
-        QCOMPARE(zq::ui::SelectedText(form_->List2()), QStringLiteral("1、财产案件"));
-        QVERIFY(form_->txtBd()->text().isEmpty());
-        QVERIFY(form_->txtFysf()->text().isEmpty());
-        QTRY_COMPARE(QApplication::focusWidget(), form_->Option1(0));
-    }
-
-    void classesCascadeToTheirFirstKindAndType() {
-        QTest::mouseClick(form_->Option1(1), Qt::LeftButton);
-        ExpectStartOfClass(1);
-        QCOMPARE(zq::ui::SelectedText(form_->List2()),
-                 QStringLiteral("1、申请执行仲裁裁决（涉外）"));
-        Select(form_->List1(), QStringLiteral("六、海事案件申请"));
-        Select(form_->List2(), QStringLiteral("3.申请船舶优先权催告"));
-        QTest::mouseClick(form_->Option1(0), Qt::LeftButton);
-        ExpectStartOfClass(0);
-    }
-
-    void clickingTheClassAlreadyOnKeepsTheSelection() {
-        Select(form_->List1(), QStringLiteral("二、非财产案件"));
-        Select(form_->List2(), QStringLiteral("6、劳动争议案件"));
-        QTest::mouseClick(form_->Option1(0), Qt::LeftButton);
-        QCOMPARE(zq::ui::SelectedText(form_->List1()), QStringLiteral("二、非财产案件"));
-        QCOMPARE(zq::ui::SelectedText(form_->List2()), QStringLiteral("6、劳动争议案件"));
-    }
-
-    void arrowKeysThroughKindsRefillTheTypes() {
-        QTest::mouseClick(form_->Option1(1), Qt::LeftButton);
-        form_->List1()->setFocus();
-        for (int step = 1; step < form_->List1()->count(); ++step) {
-            QTest::keyClick(form_->List1(), Qt::Key_Down);
-            const QString kind = zq::ui::SelectedText(form_->List1());
-            QCOMPARE(kind, form_->List1()->item(step)->text());
-            QCOMPARE(Entries(form_->List2()),
-                     Texts(zq::catalogue::TypesOfKind(kind.toStdString())));
-            QCOMPARE(form_->List2()->currentRow(), 0);
-            QVERIFY(form_->List2()->item(0)->isSelected());
-        }
-    }
-
-    void calculateShowsTheFee_data() {
-        for (const char* column : {"kind", "type", "amount", "amountAfter", "fee"}) {
-            QTest::addColumn<QString>(column);
-        }
-        const auto row = [](const char* name, const char* kind, const char* type,
-                            const char* amount, const char* amountAfter, const char* fee) {
-            QTest::newRow(name) << kind << type << amount << amountAfter << fee;
-        };
-        row("empty-amount", "一、财产案件", "1、财产案件", "", "0", "50.00");
-        row("payment-order", "五、支付令、公示催告案件", "1、支付令、公示催告案件", "10000",
-            "10000", "16.67");
-        row("ip-without-amount", "二、非财产案件", "2、知识产权案件", "", "0", "1000.00");
-        row("preservation-one-decimal", "三、申请诉讼保全措施案件", "1、申请诉讼保全措施案件",
-            "1050", "1050", "30.5");
-        row("fullwidth-amount", "四、执行案件", "1、执行案件", "５０００００", "５０００００",
-            "7400.00");
-    }
-
-    void calculateShowsTheFee() {
-        QFETCH(QString, kind);
-        QFETCH(QString, type);
-        QFETCH(QString, amount);
-        QFETCH(QString, amountAfter);
-        QFETCH(QString, fee);
-        Select(form_->List1(), kind);
-        Select(form_->List2(), type);
-        Calculate(amount);
-        QCOMPARE(form_->txtBd()->text(), amountAfter);
-        QCOMPARE(form_->txtFysf()->text(), fee);
-    }
-
-    void rejectedAmountWarnsAndFailureReportsTheError() {
-        form_->txtFysf()->setText(QStringLiteral("999"));
-        Calculate(QStringLiteral("abc"));
-        QCOMPARE(messages_.shown.size(), std::size_t{1});
-        QCOMPARE(messages_.shown[0], (Message{"标的中请输入数字！", "提示", 48}));
-        QVERIFY(form_->txtFysf()->text().isEmpty());
-        QCOMPARE(form_->txtBd()->text(), QStringLiteral("abc"));
         messages_.shown.clear();
-
-        Calculate(QStringLiteral("1e400"));
-        QCOMPARE(messages_.shown.size(), std::size_t{1});
-        QCOMPARE(messages_.shown[0], (Message{"溢出", "计算错误", 16}));
-        QVERIFY(form_->txtFysf()->text().isEmpty());
-        messages_.shown.clear();
+        opener_.hosts.clear();
     }
 
-    void feeTooltipHasTheStepsThenTheFeeAndItsCapitals() {
-        const QString text = Plain(zq::ui::FeeTooltip("1、支付令、公示催告案件", "10001"));
-        QVERIFY2(text.startsWith(QStringLiteral("案件类型：1、支付令、公示催告案件\n"
-                                                "标的金额：10001 元\n依据：")),
-                 qPrintable(text));
-        QVERIFY2(text.contains(QStringLiteral("依据：《诉讼费用交纳办法》第十四条第（三）项")),
-                 qPrintable(text));
-        QVERIFY(text.contains(QStringLiteral("超过1万元至10万元的部分：1 × 2.5% = 0.03")));
-        QVERIFY(text.contains(QStringLiteral("说明：申请公示催告的")));
-        QVERIFY(text.endsWith(QStringLiteral("法院收费：16.68\n大写：人民币壹拾陆元陆角捌分")));
-        for (const char* amount : {"abc", "1e400"}) {
-            QCOMPARE(zq::ui::FeeTooltip("1、财产案件", amount), QString());
+    // Each step is a person's action on a control and the call it stands for. After each the
+    // window shows what a second calculator given the same calls holds and the notices it
+    // returned, and it has refilled a list exactly when the calculator refilled it.
+    void drawsTheCalculatorItForwardsTo() {
+        enum Action { Class, Kind, KindDown, Type, Amount, FeeTypedOver, Calculate };
+        const std::vector<std::tuple<Action, int, std::string>> steps{
+            {Class, 1, ""},         {Kind, 4, ""},   {KindDown, 5, ""},  {Type, 2, ""},
+            {Class, 1, ""},         {Class, 0, ""},  {Amount, 0, "100"}, {Calculate, 0, ""},
+            {FeeTypedOver, 0, "9"}, {Amount, 0, ""}, {Calculate, 0, ""}, {Amount, 0, "abc"},
+            {Calculate, 0, ""}};
+        present::Calculator twin;
+        twin.FormLoad();
+        QCOMPARE(Shown(*form_), Held(twin));
+        QSignalSpy kindsRefilled(form_->List1()->model(), &QAbstractItemModel::modelReset);
+        QSignalSpy typesRefilled(form_->List2()->model(), &QAbstractItemModel::modelReset);
+        std::vector<present::Notice> notices;
+        int kindsChanged = 0;
+        int typesChanged = 0;
+        for (std::size_t step = 0; step < steps.size(); ++step) {
+            const auto& [action, row, text] = steps[step];
+            const std::pair versions(twin.kindsVersion(), twin.typesVersion());
+            std::optional<present::Notice> notice;
+            if (action == Class) {
+                QTest::mouseClick(form_->Option1(row), Qt::LeftButton);
+                twin.Option1Click(row);
+            } else if (action == Kind || action == KindDown) {
+                action == Kind ? ClickRow(form_->List1(), row)
+                               : QTest::keyClick(form_->List1(), Qt::Key_Down);
+                twin.List1Click(row);
+            } else if (action == Type) {
+                ClickRow(form_->List2(), row);
+                twin.List2Click(row);
+            } else if (action == Amount) {
+                form_->txtBd()->clear();
+                QTest::keyClicks(form_->txtBd(), ToQString(text));
+                twin.TypeAmount(text);
+            } else if (action == FeeTypedOver) {
+                QTest::keyClicks(form_->txtFysf(), ToQString(text));
+                twin.TypeFee(twin.feeText() + text);
+            } else {
+                QTest::mouseClick(form_->Command1(), Qt::LeftButton);
+                notice = twin.Command1Click();
+            }
+            if (notice) {
+                notices.push_back(*notice);
+            }
+            const QStringList shown = Shown(*form_) << QString::number(kindsRefilled.size())
+                                                    << QString::number(typesRefilled.size());
+            kindsChanged += twin.kindsVersion() != versions.first;
+            typesChanged += twin.typesVersion() != versions.second;
+            const QStringList held = Held(twin) << QString::number(kindsChanged)
+                                                << QString::number(typesChanged);
+            QVERIFY2(shown == held && messages_.shown == notices,
+                     qPrintable(QStringLiteral("step %1: %2 / %3")
+                                    .arg(step)
+                                    .arg(shown.join(u'/'), held.join(u'/'))));
         }
-        QCOMPARE(zq::ui::FeeTooltip("", "100"), QString());
+        QVERIFY(!notices.empty());
     }
 
-    // The window sets it on every press of 计算, and clears it when the press brings no fee or
-    // when the fee is typed over.
-    void calculateSetsTheFeeTooltip() {
-        Calculate(QStringLiteral("10000"));
-        QVERIFY(
-            Plain(form_->txtFysf()->toolTip()).endsWith(QStringLiteral("大写：人民币伍拾元整")));
-        // It names the case it explains; an empty amount as the calculation read it.
-        Calculate(QString());
-        QVERIFY(Plain(form_->txtFysf()->toolTip())
-                    .startsWith(QStringLiteral("案件类型：1、财产案件\n标的金额：0 元\n")));
-        QTest::keyClicks(form_->txtFysf(), QStringLiteral("9"));
-        QCOMPARE(form_->txtFysf()->toolTip(), QString());
-        Calculate(QStringLiteral("10000"));
-        Calculate(QStringLiteral("abc"));
-        QCOMPARE(form_->txtFysf()->toolTip(), QString());
-        QCOMPARE(messages_.shown.size(), std::size_t{1});
-        messages_.shown.clear();
+    // A step keeps to one line, a sentence wraps, the result is bold; the words stay text.
+    void feeTooltipSetsEachLineAsItsStyleSays() {
+        QTextDocument tip;
+        tip.setHtml(zq::ui::FeeTooltip({{"规则：<b> & 1", present::LineStyle::Step},
+                                        {"说明：一句", present::LineStyle::Sentence},
+                                        {"法院收费：50.00", present::LineStyle::Result}}));
+        QCOMPARE(tip.toPlainText(), QStringLiteral("规则：<b> & 1\n说明：一句\n法院收费：50.00"));
+        const QTextBlock step = tip.begin();
+        QVERIFY(step.blockFormat().nonBreakableLines() && !step.charFormat().font().bold());
+        QVERIFY(!step.next().blockFormat().nonBreakableLines());
+        const QTextBlock result = step.next().next();
+        QVERIFY(result.blockFormat().nonBreakableLines());
+        QCOMPARE(result.begin().fragment().charFormat().fontWeight(), int(QFont::Bold));
+        QCOMPARE(zq::ui::FeeTooltip({}), QString());
     }
 
-    void noTypeSelectedLeavesTheFeeEmpty() {
-        form_->List2()->clearSelection();
-        Calculate(QStringLiteral("100"));
-        QVERIFY(form_->txtFysf()->text().isEmpty());
-    }
-
-    void feeStaysUntilTheNextCalculation() {
-        Calculate(QStringLiteral("10000"));
-        QCOMPARE(form_->txtFysf()->text(), QStringLiteral("50.00"));
-        Select(form_->List2(), QStringLiteral("2、破产案件"));
-        QTest::mouseClick(form_->Option1(1), Qt::LeftButton);
-        Select(form_->List1(), QStringLiteral("四、行政执行案件"));
-        QCOMPARE(form_->txtFysf()->text(), QStringLiteral("50.00"));
-        QCOMPARE(form_->txtBd()->text(), QStringLiteral("10000"));
-    }
-
-    void enterAndEscapeDoNothing() {
-        form_->txtBd()->setFocus();
-        QTest::keyClicks(form_->txtBd(), QStringLiteral("10000"));
-        QTest::keyClick(form_->txtBd(), Qt::Key_Return);
-        QTest::keyClick(form_->txtBd(), Qt::Key_Enter);
-        QTest::keyClick(form_->txtBd(), Qt::Key_Escape);
-        QVERIFY(form_->txtFysf()->text().isEmpty());
-        QVERIFY(form_->isVisible());
-    }
-
-    void controlsStandWhereTheLayoutPutsThem() {
-        QCOMPARE(form_->size(), zq::ui::kForm1ClientSize);
+    // Controls of the table's kind, at its places, with its captions and colours; labels size
+    // themselves to their caption and take no focus. Nothing overlaps. The fee-rules window as
+    // its constants say.
+    void windowsStandAsTheTableSays() {
+        QCOMPARE(form_->windowTitle(), ToQString(present::kForm1Title));
+        QCOMPARE(form_->size(), QSize(present::kForm1Width, present::kForm1Height));
         QCOMPARE(form_->minimumSize(), form_->maximumSize());
-        QList<QWidget*> controls;
-        for (const zq::ui::ControlSpec& spec : zq::ui::Form1Controls()) {
-            auto* widget = form_->findChild<QWidget*>(QString::fromLatin1(spec.name));
-            QVERIFY2(widget != nullptr, spec.name);
-            controls.append(widget);
-            QCOMPARE(widget->pos(), spec.rect.topLeft());
-            if (spec.kind != zq::ui::ControlKind::Label) {
-                QCOMPARE(widget->geometry(), spec.rect);
+        QCOMPARE(form_->Line1()->geometry(), zq::ui::ToQRect(present::kLine1));
+        QList<QWidget*> placed{form_->Line1()};
+        for (const present::ControlPlace& place : present::Form1Controls()) {
+            auto* widget = form_->findChild<QWidget*>(ToQString(place.name));
+            QVERIFY2(widget != nullptr, place.name.data());
+            placed.append(widget);
+            if (place.colour != present::TextColour::Default) {
+                QCOMPARE(widget->palette().color(QPalette::WindowText),
+                         zq::ui::ToQColor(place.colour == present::TextColour::Grey
+                                              ? present::kGreyText
+                                              : present::kBlueText));
+            }
+            QCOMPARE(widget->property("text").toString(), ToQString(place.caption));
+            const QRect rect = zq::ui::ToQRect(place.rect);
+            auto* label = qobject_cast<QLabel*>(widget);
+            QCOMPARE(label != nullptr, place.kind == present::ControlKind::Label);
+            if (label == nullptr) {
+                QCOMPARE(widget->geometry(), rect);
                 continue;
             }
-            // Labels size themselves to their caption, and take no focus.
-            auto* label = static_cast<QLabel*>(widget);
-            QCOMPARE(label->text(), QString::fromUtf8(spec.caption));
+            QCOMPARE(label->geometry().topLeft(), rect.topLeft());
+            QCOMPARE(label->height(), rect.height());
             const int advance = label->fontMetrics().horizontalAdvance(label->text());
             QVERIFY(label->width() >= advance && label->width() <= advance + 2);
-            QCOMPARE(label->height(), spec.rect.height());
             QCOMPARE(label->focusPolicy(), Qt::NoFocus);
         }
-        QCOMPARE(form_->Line1()->geometry(), zq::ui::kLine1Rect);
-        // Nothing overlaps: every pair of controls, the three stacked lines at the foot included.
-        for (QWidget* a : controls) {
-            for (QWidget* b : controls) {
-                if (a != b) {
-                    QVERIFY2(!a->geometry().intersects(b->geometry()),
-                             qPrintable(a->objectName() + QStringLiteral(" / ") + b->objectName()));
-                }
+        for (QWidget* a : placed) {
+            for (QWidget* b : placed) {
+                QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
+                         qPrintable(a->objectName() + QLatin1Char('/') + b->objectName()));
             }
         }
-    }
-
-    void windowFramesAreFixedWithTheirOwnButtons() {
-        const Qt::WindowFlags main = form_->windowFlags();
-        QVERIFY(main.testFlag(Qt::WindowMinimizeButtonHint));
-        QVERIFY(main.testFlag(Qt::WindowCloseButtonHint));
-        QVERIFY(!main.testFlag(Qt::WindowMaximizeButtonHint));
-        QCOMPARE(form_->windowTitle(), QStringLiteral("ZorvikQuillet v2.0"));
-        QVERIFY(!form_->windowIcon().isNull());
-
         QTest::mouseClick(form_->Command3(), Qt::LeftButton);
-        Form2* rules = form_->feeRulesWindow();
-        QVERIFY(rules != nullptr);
-        const Qt::WindowFlags fee = rules->windowFlags();
-        QVERIFY(fee.testFlag(Qt::WindowCloseButtonHint));
-        QVERIFY(!fee.testFlag(Qt::WindowMinimizeButtonHint));
-        QVERIFY(!fee.testFlag(Qt::WindowMaximizeButtonHint));
-        QCOMPARE(rules->size(), Form2::kClientSize);
+        const Form2* rules = form_->feeRulesWindow();
+        QCOMPARE(rules->windowTitle(), ToQString(present::kForm2Title));
+        QCOMPARE(rules->size(), QSize(present::kForm2Width, present::kForm2Height));
         QCOMPARE(rules->minimumSize(), rules->maximumSize());
-        QCOMPARE(rules->Text1()->geometry(), Form2::kText1Rect);
-        QVERIFY(!rules->windowIcon().isNull());
+        QCOMPARE(rules->Text1()->geometry(), zq::ui::ToQRect(present::kText1));
+        QVERIFY(!rules->windowIcon().isNull() && !form_->windowIcon().isNull());
         QVERIFY(rules->windowIcon().cacheKey() != form_->windowIcon().cacheKey());
     }
 
-    void coloursAndTheHandCursor() {
-        QCOMPARE(form_->Label2(0)->palette().color(QPalette::WindowText), QColor(128, 128, 128));
-        QCOMPARE(form_->Label2(2)->palette().color(QPalette::WindowText), QColor(128, 128, 128));
-        QCOMPARE(form_->Label2(1)->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-        QVERIFY(!form_->Label2(1)->font().underline());
-        QCOMPARE(form_->Label2(1)->cursor().shape(), Qt::BitmapCursor);  // drawn in window_use_test
-        QCOMPARE(form_->Label2(0)->cursor().shape(), Qt::ArrowCursor);
-        QCOMPARE(form_->Label2(2)->cursor().shape(), Qt::ArrowCursor);
+    // The table's measures: a 12-pixel line, full-width characters 12 and half-width 6 wide.
+    void windowFontMeasuresAsTheTableAssumes() {
+        const QFontMetrics metrics(form_->List1()->font());
+        QCOMPARE(metrics.height(), present::kListRowHeight);
+        QCOMPARE(metrics.horizontalAdvance(QStringLiteral("案")), 12);
+        QCOMPARE(metrics.horizontalAdvance(QLatin1Char('a')), 6);
     }
 
-    void everyFootLabelOpensTheMakersAddress() {
+    // Tab visits the table's focusable controls in its order (of the two options the one that is
+    // on) and comes round; each looks different with the focus, from the start.
+    void focusFollowsTheTableAndShows() {
+        QList<QWidget*> order;
+        for (const present::ControlPlace& place : present::Form1Controls()) {
+            auto* widget = form_->findChild<QWidget*>(ToQString(place.name));
+            const auto* option = qobject_cast<QRadioButton*>(widget);
+            if (place.kind != present::ControlKind::Label && (!option || option->isChecked())) {
+                order.append(widget);
+            }
+        }
+        QCOMPARE(order.size(), 8);
+        QTRY_COMPARE(QApplication::focusWidget(), order[0]);
+        const QImage atStart = order[0]->grab().toImage();
+        for (int i = 1; i <= order.size(); ++i) {
+            QWidget* widget = order[i % order.size()];
+            const QImage unfocused = widget->grab().toImage();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTRY_COMPARE(QApplication::focusWidget(), widget);
+            const QImage focused = i < order.size() ? widget->grab().toImage() : atStart;
+            QVERIFY2(VisiblyChanged(unfocused, focused) >= 40, qPrintable(widget->objectName()));
+        }
+    }
+
+    // Enter and Space press the focused button. No button is the default: a key in the amount
+    // box presses none, and Esc none at all.
+    void keysPressOnlyTheFocusedButton() {
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape}) {
+            Form1 form(messages_, opener_);
+            form.show();
+            const bool presses = key != Qt::Key_Escape;
+            QTest::keyClick(form.txtBd(), key == Qt::Key_Space ? Qt::Key_Return : key);
+            QVERIFY(form.txtFysf()->text().isEmpty());
+            for (QPushButton* button : {form.Command1(), form.Command3(), form.Command2()}) {
+                if (button != form.Command2() || !presses) {  // 退出 would close the window
+                    button->setFocus(Qt::TabFocusReason);
+                    QTest::keyClick(button, key);
+                }
+            }
+            QCOMPARE(form.txtFysf()->text().isEmpty(), !presses);
+            QCOMPARE(form.feeRulesWindow() != nullptr, presses);
+            QVERIFY(form.isVisible());
+            CloseFeeRulesWindows();
+        }
+    }
+
+    // Neither a click on the empty space below the kinds, nor one on the strip below the sixth of
+    // six, nor a Ctrl+click on the selected type deselects anything.
+    void listsKeepTheirSelection() {
+        for (const auto& [classIndex, list, control] :
+             {std::tuple(0, form_->List1(), false), std::tuple(1, form_->List1(), false),
+              std::tuple(0, form_->List2(), true)}) {
+            QTest::mouseClick(form_->Option1(classIndex), Qt::LeftButton);
+            const QStringList before = Shown(*form_);
+            if (control) {
+                ClickRow(list, zq::ui::SelectedRow(list), Qt::ControlModifier);
+            } else {
+                // The lowest pixel row inside the frame.
+                const QPoint strip(20, list->height() - 2);
+                QWidget* under = list->childAt(strip) != nullptr ? list->childAt(strip) : list;
+                QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(list, strip));
+            }
+            QCOMPARE(list->selectedItems().size(), 1);
+            QCOMPARE(Shown(*form_), before);
+        }
+    }
+
+    // Six whole rows of 12 pixels, no partial seventh; the full text of an entry too long for the
+    // list as its tooltip, shown (or not) while the help event is handled.
+    void listsShowWholeRowsAndLongEntriesInFull() {
+        QTest::mouseClick(form_->Option1(1), Qt::LeftButton);  // six kinds; eight types
+        for (QListWidget* list : {form_->List1(), form_->List2()}) {
+            const QRect visible = list->viewport()->rect();
+            int whole = 0;
+            for (int row = 0; row < list->count(); ++row) {
+                const QRect rect = list->visualItemRect(list->item(row));
+                QCOMPARE(rect.height(), present::kListRowHeight);
+                whole += visible.contains(rect) ? 1 : 0;
+                QVERIFY2(visible.contains(rect) || !visible.intersects(rect), "a partial row");
+            }
+            QCOMPARE(whole, 6);
+        }
+        // 三、申请认可台湾地区法院民事判决、裁定、调解书案件 is too long; 四、行政执行案件 is not.
+        for (const int row : {2, 3}) {
+            const QPoint at = form_->List1()->visualItemRect(form_->List1()->item(row)).center();
+            QHelpEvent help(QEvent::ToolTip, at, form_->List1()->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(form_->List1()->viewport(), &help);
+            QCOMPARE(QToolTip::text() == form_->List1()->item(row)->text(), row == 2);
+        }
+        QToolTip::hideText();
+    }
+
+    void onlyTheAddressHasTheHandAndEveryFootLabelOpensIt() {
         for (int index = 0; index < 3; ++index) {
+            QCOMPARE(form_->Label2(index)->cursor().shape(),
+                     index == 1 ? Qt::BitmapCursor : Qt::ArrowCursor);
             QTest::mouseClick(form_->Label2(index), Qt::LeftButton);
         }
-        const QString host = QString::fromLatin1(zq::ui::kMakerHost);
+        const QString host = ToQString(present::kMakerHost);
         QCOMPARE(opener_.hosts, (QStringList{host, host, host}));
-        QVERIFY(form_->Label2(1)->text().endsWith(host));
-        QVERIFY(form_->Label2(1)->text().startsWith(QLatin1String("http://")));
     }
 
-    void feeRulesWindowIsRaisedNotDuplicated() {
-        QTest::mouseClick(form_->Command3(), Qt::LeftButton);
-        Form2* first = form_->feeRulesWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(first));
-        QVERIFY(first->Text1()->toPlainText().startsWith(
-            QStringLiteral("诉讼费用交纳办法 \n\n第一章总 则")));
-        QCOMPARE(first->Text1()->verticalScrollBar()->value(), 0);
-        QCOMPARE(first->parentWidget(), nullptr);
-        first->Text1()->verticalScrollBar()->setValue(40);
-        QCoreApplication::processEvents();
-        const int scrolled = first->Text1()->verticalScrollBar()->value();
-        QVERIFY(scrolled > 0);
-
-        QTest::mouseClick(form_->Command3(), Qt::LeftButton);
-        QCOMPARE(form_->feeRulesWindow(), first);
-        QCOMPARE(OpenFeeRulesWindows(), 1);
-        QCOMPARE(first->Text1()->verticalScrollBar()->value(), scrolled);
-
-        // A minimised rules window comes back with the press, as it was.
-        first->showMinimized();
-        QTRY_VERIFY(first->isMinimized());
-        QTest::mouseClick(form_->Command3(), Qt::LeftButton);
-        QTRY_VERIFY(!first->isMinimized());
-        QVERIFY(first->isVisible());
-        QCOMPARE(form_->feeRulesWindow(), first);
-        QCOMPARE(first->Text1()->verticalScrollBar()->value(), scrolled);
-    }
-
-    void whatIsTypedInTheRulesIsGoneAfterClosing() {
-        QTest::mouseClick(form_->Command3(), Qt::LeftButton);
-        QPointer<Form2> first = form_->feeRulesWindow();
-        first->Text1()->selectAll();
-        QTest::keyClicks(first->Text1(), QStringLiteral("scribbled over"));
-        QCOMPARE(first->Text1()->toPlainText(), QStringLiteral("scribbled over"));
-        first->close();
-        QTRY_VERIFY(first.isNull());
-
-        QTest::mouseClick(form_->Command3(), Qt::LeftButton);
-        QVERIFY(form_->feeRulesWindow()->Text1()->toPlainText().endsWith(
-            QStringLiteral("第五十六条本办法自2007年4月1日起施行。 \n")));
-    }
-
-    void exitLeavesTheRulesOpen() {
+    // One window, raised again by the press as it was, left open by 退出; Tab in it types
+    // nothing; closed, it forgets what was typed.
+    void feeRulesWindowIsOneAndOutlivesTheMainWindow() {
         QTest::mouseClick(form_->Command3(), Qt::LeftButton);
         QPointer<Form2> rules = form_->feeRulesWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(rules));
+        QCOMPARE(rules->parentWidget(), nullptr);
+        QScrollBar* scroll = rules->Text1()->verticalScrollBar();
+        scroll->setValue(40);
+        QCoreApplication::processEvents();  // the text settles its layout at the new place
+        const int scrolled = scroll->value();
+        QTest::mouseClick(form_->Command3(), Qt::LeftButton);
+        QCOMPARE(form_->feeRulesWindow(), rules);
+        QVERIFY(scrolled > 0 && scroll->value() == scrolled);
+
+        const QString text = rules->Text1()->toPlainText();
+        rules->Text1()->setFocus();
+        QTest::keyClick(rules->Text1(), Qt::Key_Tab);
+        QCOMPARE(rules->Text1()->toPlainText(), text);
+        rules->Text1()->selectAll();
+        QTest::keyClicks(rules->Text1(), QStringLiteral("scribbled"));
+        QCOMPARE(rules->Text1()->toPlainText(), QStringLiteral("scribbled"));
+        rules->close();
+        QTRY_VERIFY(rules.isNull());
+        QTest::mouseClick(form_->Command3(), Qt::LeftButton);
+        rules = form_->feeRulesWindow();
+        QCOMPARE(rules->Text1()->toPlainText(), text);
+
         QTest::mouseClick(form_->Command2(), Qt::LeftButton);
-        QVERIFY(!form_->isVisible());
-        QVERIFY(!rules.isNull());
-        QVERIFY(rules->isVisible());
+        QVERIFY(!form_->isVisible() && rules->isVisible());
+    }
+
+    // The notice over the window with its icon, its title in full in the title bar (14 pixels a
+    // character and 100 for the rest), and Qt's own texts in Chinese.
+    void messageBoxShowsTheNoticeInChinese() {
+        for (const auto& [icon, shown] :
+             {std::pair(present::NoticeIcon::Warning, QMessageBox::Warning),
+              std::pair(present::NoticeIcon::Error, QMessageBox::Critical)}) {
+            const std::unique_ptr<QMessageBox> box =
+                zq::ui::MessageBoxOf({"计算错误", "溢出", icon}, form_.get());
+            box->show();
+            QCOMPARE(box->windowTitle(), QStringLiteral("计算错误"));
+            QCOMPARE(box->text(), QStringLiteral("溢出"));
+            QCOMPARE(box->icon(), shown);
+            QCOMPARE(box->buttons().value(0)->text(), QStringLiteral("确定"));
+            QCOMPARE(box->parentWidget(), form_.get());
+            QVERIFY(box->isModal() && box->width() >= 14 * 4 + 100);
+        }
+        // Qt's own Chinese says 撤消 for Undo; the program says 撤销.
+        const std::unique_ptr<QMenu> menu(form_->txtBd()->createStandardContextMenu());
+        QVERIFY(menu->actions().value(0)->text().startsWith(QStringLiteral("撤销(&U)")));
+    }
+
+    // At 1x; below a 30-pixel panel; at 2x on an 800-pixel screen, 400 logical pixels for a
+    // 414-pixel frame, the title bar on the screen.
+    void framesAreCentredWithTheirTitleBar() {
+        using zq::ui::CentredFramePosition;
+        QCOMPARE(CentredFramePosition({0, 0, 1280, 800}, {371, 414}), QPoint(454, 193));
+        QCOMPARE(CentredFramePosition({0, 30, 1280, 770}, {348, 368}), QPoint(466, 231));
+        QCOMPARE(CentredFramePosition({0, 0, 640, 400}, {371, 414}), QPoint(134, 0));
     }
 };
 

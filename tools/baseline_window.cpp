@@ -8,12 +8,13 @@
 #include <QWidget>
 #include <cstring>
 
+#include "present/form_layout.h"
 #include "ui/first_paint_probe.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QWidget window;
-    window.setFixedSize(369, 393);
+    window.setFixedSize(zq::present::kForm1Width, zq::present::kForm1Height);
     if (argc > 1 && std::strcmp(argv[1], "--with-label") == 0) {
         (new QLabel(QStringLiteral("计算"), &window))->move(20, 20);
     }

@@ -2,14 +2,15 @@
 #pragma once
 
 #include <QString>
-#include <string_view>
+#include <vector>
+
+#include "present/explanation.h"
 
 namespace zq::ui {
 
-// The fee field's tooltip after 计算: the case it describes (type and amount), then the
-// calculation step by step as the core's breakdown gives
-// it (basis, rule, bands, adjustments, notes), then the fee and its capitals, as rich text. Empty
-// when the case has no fee (a refused amount, a failure, no type selected).
-QString FeeTooltip(std::string_view typeText, std::string_view amountText);
+// The fee field's tooltip: the calculator's explanation as rich text for the pointer. A step keeps
+// to one line, so the tooltip is as wide as the longest step; a sentence wraps at that width; the
+// result lines are bold. Empty when there is no explanation.
+QString FeeTooltip(const std::vector<present::ExplanationLine>& lines);
 
 }  // namespace zq::ui

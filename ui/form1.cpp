@@ -2,48 +2,104 @@
 #include "ui/form1.h"
 
 #include <QIcon>
+#include <QSignalBlocker>
 #include <algorithm>
 #include <limits>
 #include <vector>
 
-#include "calc/catalogue.h"
-#include "calc/price.h"
+#include "present/form_layout.h"
 #include "ui/centre_on_screen.h"
 #include "ui/fee_tooltip.h"
-#include "ui/form1_layout.h"
 #include "ui/hand_cursor.h"
 #include "ui/list_box.h"
 #include "ui/measures_text.h"
+#include "ui/qt_values.h"
 #include "ui/ui_font.h"
 
 namespace zq::ui {
 namespace {
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using present::ControlKind;
+using present::ControlPlace;
+using present::TextColour;
 
 void SetTextColour(QWidget* widget, TextColour colour) {
     if (colour == TextColour::Default) {
         return;
     }
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour == TextColour::Grey ? kGreyText : kBlueText);
+    palette.setColor(
+        QPalette::WindowText,
+        ToQColor(colour == TextColour::Grey ? present::kGreyText : present::kBlueText));
     widget->setPalette(palette);
 }
 
-// Index of an array element from its object name: "Label2_1" -> 1.
-int ArrayIndex(const char* name) {
-    const QString text = QString::fromLatin1(name);
-    return text.mid(text.lastIndexOf(QLatin1Char('_')) + 1).toInt();
+// Index of an array element from its name: "Label2_1" -> 1.
+int ArrayIndex(std::string_view name) {
+    return ToQString(name.substr(name.rfind('_') + 1)).toInt();
+}
+
+// A control of the table's kind, with its caption, not yet placed.
+QWidget* MakeControl(const ControlPlace& place, QWidget* parent) {
+    const QString caption = ToQString(place.caption);
+    switch (place.kind) {
+        case ControlKind::OptionButton:
+            return new QRadioButton(caption, parent);
+        case ControlKind::ListBox:
+            return new ListBox(parent);
+        case ControlKind::TextBox: {
+            auto* box = new QLineEdit(parent);
+            box->setMaxLength(std::numeric_limits<int>::max());  // no length limit
+            return box;
+        }
+        case ControlKind::Button: {
+            auto* button = new QPushButton(caption, parent);
+            // As on Windows, Enter presses the button that has the focus. This window is no
+            // dialog, so no button is the default: Enter elsewhere and Esc press nothing.
+            button->setAutoDefault(true);
+            button->setDefault(false);
+            return button;
+        }
+        case ControlKind::Label:
+            // The foot labels (Label2) answer clicks; the others only name their controls.
+            if (place.name.starts_with("Label2")) {
+                return new ClickableLabel(ArrayIndex(place.name), caption, parent);
+            }
+            return new QLabel(caption, parent);
+    }
+    return nullptr;
+}
+
+// Only a change is written: setting the same text again would move the caret to the end.
+void DrawText(QLineEdit* box, std::string_view text) {
+    const QString shown = ToQString(text);
+    if (box->text() != shown) {
+        box->setText(shown);
+    }
+}
+
+// Refills the list when the calculator refilled it since it was last drawn, then selects the
+// calculator's row.
+void DrawList(QListWidget* list, const std::vector<std::string_view>& entries, int row, int version,
+              int& drawnVersion) {
+    if (version != drawnVersion) {
+        list->clear();
+        for (std::string_view entry : entries) {
+            list->addItem(ToQString(entry));
+        }
+        drawnVersion = version;
+    }
+    if (SelectedRow(list) == row) {
+        return;
+    }
+    if (row < 0) {
+        list->clearSelection();
+    } else {
+        list->setCurrentRow(row);
+    }
 }
 
 }  // namespace
-
-QString SelectedText(const QListWidget* list) {
-    const QList<QListWidgetItem*> selected = list->selectedItems();
-    return selected.isEmpty() ? QString() : selected.front()->text();
-}
 
 Form1::Form1(MessageBoxService& messages, LinkOpener& opener, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
@@ -53,133 +109,107 @@ Form1::Form1(MessageBoxService& messages, LinkOpener& opener, QWidget* parent)
       opener_(opener) {
     EnsureResources();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("ZorvikQuillet v2.0"));
+    setWindowTitle(ToQString(present::kForm1Title));
     setWindowIcon(QIcon(QStringLiteral(":/icons/main.png")));
     setFont(ChineseUiFont());
-    setFixedSize(kForm1ClientSize);
+    setFixedSize(present::kForm1Width, present::kForm1Height);
     BuildControls();
+    ConnectControls();
     Form_Load();
 }
 
 void Form1::BuildControls() {
     std::vector<std::pair<int, QWidget*>> focusable;
-    for (const ControlSpec& spec : Form1Controls()) {
-        const QString caption = QString::fromUtf8(spec.caption);
-        QWidget* widget = nullptr;
-        switch (spec.kind) {
-            case ControlKind::OptionButton: {
-                auto* option = new QRadioButton(caption, this);
-                const int index = ArrayIndex(spec.name);
-                option1_.at(static_cast<std::size_t>(index)) = option;
-                connect(option, &QRadioButton::toggled, this, [this, index](bool on) {
-                    if (on) {
-                        Option1_Click(index);
-                    }
-                });
-                widget = option;
-                break;
-            }
-            case ControlKind::ListBox: {
-                auto* list = new ListBox(this);
-                (spec.tabIndex == 2 ? list1_ : list2_) = list;
-                widget = list;
-                break;
-            }
-            case ControlKind::TextBox: {
-                auto* box = new QLineEdit(this);
-                box->setMaxLength(std::numeric_limits<int>::max());  // no length limit
-                (spec.tabIndex == 4 ? txtBd_ : txtFysf_) = box;
-                widget = box;
-                break;
-            }
-            case ControlKind::Button: {
-                auto* button = new QPushButton(caption, this);
-                // As on Windows, Enter presses the button that has the focus. This window is no
-                // dialog, so no button is the default: Enter elsewhere and Esc press nothing.
-                button->setAutoDefault(true);
-                button->setDefault(false);
-                if (spec.tabIndex == 6) {
-                    command1_ = button;
-                } else if (spec.tabIndex == 7) {
-                    command2_ = button;
-                } else {
-                    command3_ = button;
-                }
-                widget = button;
-                break;
-            }
-            case ControlKind::Label: {
-                const int index = ArrayIndex(spec.name);
-                if (QLatin1String(spec.name).startsWith(QLatin1String("Label2"))) {
-                    auto* label = new ClickableLabel(index, caption, this);
-                    label2_.at(static_cast<std::size_t>(index)) = label;
-                    connect(label, &ClickableLabel::clicked, this, &Form1::Label2_Click);
-                    widget = label;
-                } else {
-                    auto* label = new QLabel(caption, this);
-                    label1_.at(static_cast<std::size_t>(index)) = label;
-                    widget = label;
-                }
-                break;
-            }
-        }
-        widget->setObjectName(QString::fromLatin1(spec.name));
-        SetTextColour(widget, spec.colour);
+    for (const ControlPlace& place : present::Form1Controls()) {
+        QWidget* widget = MakeControl(place, this);
+        widget->setObjectName(ToQString(place.name));
+        SetTextColour(widget, place.colour);
+        const QRect rect = ToQRect(place.rect);
         if (auto* label = qobject_cast<QLabel*>(widget)) {
             label->setTextFormat(Qt::PlainText);
-            // Labels size themselves to their caption's width; the height is the layout's
-            // line, so the text stands where the layout puts it whatever the font's leading.
+            // Labels size themselves to their caption's width; the height is the table's line,
+            // so the text stands where the table puts it whatever the font's leading.
             label->adjustSize();
-            label->setGeometry(
-                QRect(spec.rect.topLeft(), QSize(label->width(), spec.rect.height())));
-        } else if (auto* list = qobject_cast<ListBox*>(widget)) {
-            list->setListGeometry(spec.rect);
-            focusable.emplace_back(spec.tabIndex, widget);
-        } else {
-            widget->setGeometry(spec.rect);
-            focusable.emplace_back(spec.tabIndex, widget);
-        }
-    }
-    // Each label names the control beside it, for a screen reader, without its colon.
-    for (const ControlSpec& spec : Form1Controls()) {
-        if (spec.buddy == nullptr) {
+            label->setGeometry(QRect(rect.topLeft(), QSize(label->width(), rect.height())));
             continue;
         }
-        auto* label = findChild<QLabel*>(QString::fromLatin1(spec.name));
-        auto* named = findChild<QWidget*>(QString::fromLatin1(spec.buddy));
+        if (auto* list = qobject_cast<ListBox*>(widget)) {
+            list->setListGeometry(rect);
+        } else {
+            widget->setGeometry(rect);
+        }
+        focusable.emplace_back(place.tabIndex, widget);
+    }
+    std::stable_sort(focusable.begin(), focusable.end(),
+                     [](const auto& l, const auto& r) { return l.first < r.first; });
+    for (std::size_t i = 1; i < focusable.size(); ++i) {
+        setTabOrder(focusable[i - 1].second, focusable[i].second);
+    }
+
+    // The controls the handlers use, found by their names in the table.
+    const auto control = [this]<typename T>(const char* name, T*& member) {
+        member = findChild<T*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+        Q_ASSERT(member != nullptr);
+    };
+    control("Option1_0", option1_[0]);
+    control("Option1_1", option1_[1]);
+    control("List1", list1_);
+    control("List2", list2_);
+    control("txtBd", txtBd_);
+    control("txtFysf", txtFysf_);
+    control("Command1", command1_);
+    control("Command2", command2_);
+    control("Command3", command3_);
+    control("Label2_0", label2_[0]);
+    control("Label2_1", label2_[1]);
+    control("Label2_2", label2_[2]);
+
+    // Each label names the control beside it, for a screen reader, without its colon.
+    for (const ControlPlace& place : present::Form1Controls()) {
+        if (place.buddy.empty()) {
+            continue;
+        }
+        auto* label = findChild<QLabel*>(ToQString(place.name));
+        auto* named = findChild<QWidget*>(ToQString(place.buddy));
         label->setBuddy(named);
         QString name = label->text();
         name.remove(QStringLiteral("："));
         named->setAccessibleName(name);
     }
-    std::sort(focusable.begin(), focusable.end(),
-              [](const auto& l, const auto& r) { return l.first < r.first; });
-    for (std::size_t i = 1; i < focusable.size(); ++i) {
-        setTabOrder(focusable[i - 1].second, focusable[i].second);
-    }
 
-    label2_[1]->setCursor(HandCursor());
+    label2_[1]->setCursor(HandCursor());  // over the address
 
     line1_ = new QFrame(this);
     line1_->setObjectName(QStringLiteral("Line1"));
     line1_->setFrameShape(QFrame::HLine);
     line1_->setFrameShadow(QFrame::Plain);
     line1_->setLineWidth(1);
-    line1_->setGeometry(kLine1Rect);
+    line1_->setGeometry(ToQRect(present::kLine1));
     line1_->setFocusPolicy(Qt::NoFocus);
+}
 
+void Form1::ConnectControls() {
+    for (int index = 0; index < static_cast<int>(option1_.size()); ++index) {
+        connect(Option1(index), &QRadioButton::toggled, this, [this, index](bool on) {
+            if (on) {
+                Option1_Click(index);
+            }
+        });
+    }
     // The selection, not the current row: on a mouse press the current row changes before the
-    // entry is selected. Emptying the list clears the selection, which is no kind chosen.
-    connect(list1_, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!list1_->selectedItems().isEmpty()) {
-            List1_Click();
-        }
-    });
+    // entry is selected.
+    connect(list1_, &QListWidget::itemSelectionChanged, this, &Form1::List1_Click);
+    connect(list2_, &QListWidget::itemSelectionChanged, this, &Form1::List2_Click);
+    // Every change of the amount, however made, is the amount 计算 reads.
+    connect(txtBd_, &QLineEdit::textChanged, this, &Form1::txtBd_Change);
+    // Only the user's typing: the fee the window writes itself is the calculator's already.
+    connect(txtFysf_, &QLineEdit::textEdited, this, &Form1::txtFysf_Change);
     connect(command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(command2_, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(command3_, &QPushButton::clicked, this, &Form1::Command3_Click);
-    // A fee typed over by hand is no longer the one the breakdown explains.
-    connect(txtFysf_, &QLineEdit::textEdited, this, [this] { txtFysf_->setToolTip(QString()); });
+    for (ClickableLabel* label : label2_) {
+        connect(label, &ClickableLabel::clicked, this, &Form1::Label2_Click);
+    }
 }
 
 void Form1::showCentred() {
@@ -192,57 +222,64 @@ void Form1::showCentred() {
     option1_[0]->setFocus(Qt::OtherFocusReason);
 }
 
+void Form1::Draw() {
+    if (const int on = calculator_.classOn(); on >= 0) {
+        const QSignalBlocker blocker(Option1(on));
+        Option1(on)->setChecked(true);  // an exclusive option: the other goes off
+    }
+    {
+        const QSignalBlocker blocker(list1_);
+        DrawList(list1_, calculator_.kinds(), calculator_.kindRow(), calculator_.kindsVersion(),
+                 kindsDrawn_);
+    }
+    {
+        const QSignalBlocker blocker(list2_);
+        DrawList(list2_, calculator_.types(), calculator_.typeRow(), calculator_.typesVersion(),
+                 typesDrawn_);
+    }
+    {
+        const QSignalBlocker blocker(txtBd_);
+        DrawText(txtBd_, calculator_.amountText());
+    }
+    DrawText(txtFysf_, calculator_.feeText());
+    txtFysf_->setToolTip(FeeTooltip(calculator_.explanation()));
+}
+
 void Form1::Form_Load() {
-    FillKindList();                 // no class is on yet: this only empties List1
-    option1_[0]->setChecked(true);  // runs the whole selection chain before it returns
+    calculator_.FormLoad();
+    Draw();
 }
 
-// A class was turned on, by the user or by the program. Turning on the class that is already on
-// does nothing, so the kind and type a user picked stay as they are.
-void Form1::Option1_Click(int /*index*/) { FillKindList(); }
-
-void Form1::FillKindList() {
-    list1_->clear();  // List2 keeps its entries until a kind is selected
-    for (int classIndex = 0; classIndex < catalogue::kClassCount; ++classIndex) {
-        if (option1_[static_cast<std::size_t>(classIndex)]->isChecked()) {
-            for (std::string_view kind : catalogue::KindsOfClass(classIndex)) {
-                list1_->addItem(ToQString(kind));
-            }
-        }
-    }
-    if (list1_->count() > 0) {
-        list1_->setCurrentRow(0);  // runs List1_Click before it returns
-    }
+void Form1::Option1_Click(int index) {
+    calculator_.Option1Click(index);
+    Draw();
 }
 
-void Form1::List1_Click() { FillTypeList(); }
+void Form1::List1_Click() {
+    calculator_.List1Click(SelectedRow(list1_));
+    Draw();
+}
 
-void Form1::FillTypeList() {
-    list2_->clear();
-    const QByteArray kind = SelectedText(list1_).toUtf8();
-    for (std::string_view type :
-         catalogue::TypesOfKind(std::string_view(kind.data(), kind.size()))) {
-        list2_->addItem(ToQString(type));
-    }
-    if (list2_->count() > 0) {
-        list2_->setCurrentRow(0);
-    }
+void Form1::List2_Click() {
+    calculator_.List2Click(SelectedRow(list2_));
+    Draw();
+}
+
+void Form1::txtBd_Change() {
+    calculator_.TypeAmount(txtBd_->text().toStdString());
+    Draw();
+}
+
+void Form1::txtFysf_Change() {
+    calculator_.TypeFee(txtFysf_->text().toStdString());
+    Draw();
 }
 
 void Form1::Command1_Click() {
-    const QByteArray type = SelectedText(list2_).toUtf8();
-    const QByteArray amount = txtBd_->text().toUtf8();
-    const FeeOutcome outcome = ComputeFee(std::string_view(type.data(), type.size()),
-                                          std::string_view(amount.data(), amount.size()));
-    const QString amountText = ToQString(outcome.amountText);
-    if (amountText != txtBd_->text()) {
-        txtBd_->setText(amountText);
-    }
-    txtFysf_->setText(ToQString(outcome.feeText));
-    txtFysf_->setToolTip(FeeTooltip(std::string_view(type.data(), type.size()),
-                                    std::string_view(amount.data(), amount.size())));
-    if (outcome.message) {
-        messages_.Show(*outcome.message);
+    const std::optional<present::Notice> notice = calculator_.Command1Click();
+    Draw();
+    if (notice) {
+        messages_.Show(*notice);
     }
 }
 
@@ -263,6 +300,6 @@ void Form1::Command3_Click() {
     form2_->activateWindow();
 }
 
-void Form1::Label2_Click(int /*index*/) { opener_.OpenHost(QString::fromLatin1(kMakerHost)); }
+void Form1::Label2_Click(int /*index*/) { opener_.OpenHost(ToQString(present::kMakerHost)); }
 
 }  // namespace zq::ui

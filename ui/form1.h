@@ -9,16 +9,18 @@
 #include <QRadioButton>
 #include <array>
 
-#include "runtime/message_box.h"
+#include "present/calculator.h"
 #include "ui/clickable_label.h"
 #include "ui/form2.h"
 #include "ui/link_opener.h"
+#include "ui/qt_message_box.h"
 
 namespace zq::ui {
 
-// The main calculator window. All its state lives in its controls; the handlers below carry the
-// names of the events they answer, and the selection chain runs nested inside the event that
-// caused it: class -> kinds, first kind selected -> types, first type selected.
+// The main calculator window, a view of present::Calculator. Its controls are built from the
+// control table (present/form_layout.h); the handlers below carry the names of the events they
+// answer, hand each to the calculator and draw the calculator's state. The window decides nothing
+// itself: which kinds and types a list holds, the fee and its explanation all come from there.
 class Form1 final : public QWidget {
     Q_OBJECT
   public:
@@ -33,7 +35,6 @@ class Form1 final : public QWidget {
     QPushButton* Command1() const { return command1_; }
     QPushButton* Command2() const { return command2_; }
     QPushButton* Command3() const { return command3_; }
-    QLabel* Label1(int index) const { return label1_.at(static_cast<std::size_t>(index)); }
     ClickableLabel* Label2(int index) const { return label2_.at(static_cast<std::size_t>(index)); }
     QFrame* Line1() const { return line1_; }
 
@@ -46,6 +47,9 @@ class Form1 final : public QWidget {
   public slots:
     void Option1_Click(int index);
     void List1_Click();
+    void List2_Click();
+    void txtBd_Change();
+    void txtFysf_Change();
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
@@ -53,12 +57,19 @@ class Form1 final : public QWidget {
 
   private:
     void Form_Load();
-    void FillKindList();
-    void FillTypeList();
     void BuildControls();
+    void ConnectControls();
+    // The calculator's state into the controls, with their own signals blocked, so that what is
+    // drawn is not taken for a user's action.
+    void Draw();
 
     MessageBoxService& messages_;
     LinkOpener& opener_;
+    present::Calculator calculator_;
+    // The versions of the calculator's lists that the list boxes show: a list box is refilled
+    // only when its list was, so that its scroll position stays otherwise.
+    int kindsDrawn_ = 0;
+    int typesDrawn_ = 0;
     std::array<QRadioButton*, 2> option1_{};
     QListWidget* list1_ = nullptr;
     QListWidget* list2_ = nullptr;
@@ -67,13 +78,9 @@ class Form1 final : public QWidget {
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
     QPushButton* command3_ = nullptr;
-    std::array<QLabel*, 4> label1_{};
     std::array<ClickableLabel*, 3> label2_{};
     QFrame* line1_ = nullptr;
     QPointer<Form2> form2_;
 };
-
-// The text of a list's selected entry; empty when none is selected.
-QString SelectedText(const QListWidget* list);
 
 }  // namespace zq::ui

@@ -4,7 +4,9 @@
 #include <QIcon>
 #include <QKeyEvent>
 
+#include "present/form_layout.h"
 #include "ui/measures_text.h"
+#include "ui/qt_values.h"
 
 namespace zq::ui {
 
@@ -15,14 +17,13 @@ Form2::Form2(QWidget* parent)
       text1_(new QPlainTextEdit(this)) {
     EnsureResources();
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("收费细则"));
+    setWindowTitle(ToQString(present::kForm2Title));
     setWindowIcon(QIcon(QStringLiteral(":/icons/measures.png")));
-    setFixedSize(kClientSize);
+    setFixedSize(present::kForm2Width, present::kForm2Height);
 
     text1_->setObjectName(QStringLiteral("Text1"));
-    // The box has no label: a screen reader names it after the text it holds.
-    text1_->setAccessibleName(QStringLiteral("诉讼费用交纳办法"));
-    text1_->setGeometry(kText1Rect);
+    text1_->setAccessibleName(ToQString(present::kText1Name));
+    text1_->setGeometry(ToQRect(present::kText1));
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);

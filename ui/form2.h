@@ -7,13 +7,11 @@
 namespace zq::ui {
 
 // The fee-rules window: the full text of the Measures in one editable, vertically scrolling box
-// that fills the window. Fixed size; close button only; no handlers of its own.
+// that fills the window, placed as present/form_layout.h says. Fixed size; close button only; no
+// handlers of its own.
 class Form2 final : public QWidget {
     Q_OBJECT
   public:
-    static constexpr QSize kClientSize{346, 347};
-    static constexpr QRect kText1Rect{0, 0, 345, 345};
-
     explicit Form2(QWidget* parent = nullptr);
 
     QPlainTextEdit* Text1() const { return text1_; }

@@ -5,11 +5,6 @@
 
 namespace zq::ui {
 
-// The maker's web address: as the address label shows it, and as the bare host handed to the
-// desktop. A host under the reserved example domain, so no real site is ever opened.
-inline constexpr char kMakerAddressShown[] = "http://zorvik.example";
-inline constexpr char kMakerHost[] = "zorvik.example";
-
 // Asks the desktop to open a web address given as a bare host name, and ignores the outcome.
 class LinkOpener {
   public:

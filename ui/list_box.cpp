@@ -7,10 +7,12 @@
 #include <QStyledItemDelegate>
 #include <QToolTip>
 
-#include "ui/form1_layout.h"
+#include "present/form_layout.h"
 
 namespace zq::ui {
 namespace {
+
+using present::kListRowHeight;
 
 using Flags = QItemSelectionModel::SelectionFlags;
 
@@ -126,6 +128,11 @@ void ListBox::mouseDoubleClickEvent(QMouseEvent* event) {
         return;
     }
     QListWidget::mouseDoubleClickEvent(event);
+}
+
+int SelectedRow(const QListWidget* list) {
+    const QModelIndexList rows = list->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.front().row();
 }
 
 }  // namespace zq::ui

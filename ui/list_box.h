@@ -26,4 +26,7 @@ class ListBox final : public QListWidget {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
+// The row of a list's selected entry; -1 when none is selected.
+int SelectedRow(const QListWidget* list);
+
 }  // namespace zq::ui
