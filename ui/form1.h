@@ -27,6 +27,9 @@ class Form1 final : public QWidget {
     // Both services must outlive the window.
     Form1(MessageBoxService& messages, LinkOpener& opener, QWidget* parent = nullptr);
 
+    // The court's figures within the Measures' ranges, charged from the next 计算 on.
+    void SetLocalFigures(LocalFigures figures) { calculator_.SetLocalFigures(std::move(figures)); }
+
     QRadioButton* Option1(int index) const { return option1_.at(static_cast<std::size_t>(index)); }
     QListWidget* List1() const { return list1_; }
     QListWidget* List2() const { return list2_; }

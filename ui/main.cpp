@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "present/kept_figures.h"
 #include "ui/first_paint_probe.h"
 #include "ui/form1.h"
 #include "ui/link_opener.h"
@@ -43,6 +44,8 @@ int main(int argc, char** argv) {
     auto* form1 = new zq::ui::Form1(messages, opener);
     form1->setAttribute(Qt::WA_DeleteOnClose);  // "退出" unloads it; the fee rules may stay open
     messages.setOwner(form1);
+    // The figures kept with courtfee --set-figure, in the user's configuration.
+    form1->SetLocalFigures(zq::present::LoadKeptFigures());
     zq::ui::InstallFirstPaintProbe(form1);
     form1->showCentred();
     return QApplication::exec();
