@@ -133,6 +133,8 @@ TEST(Stages, AChangedClaimTopsUpOrRefundsTheDifference) {
     EXPECT_EQ(ChangeClaim("1、离婚案件", "100", "150000").refund, Shown("0.00"));
     EXPECT_TRUE(ChangeClaim("1、执行案件", "1", "2").applicationFee);
     EXPECT_FALSE(ChangeClaim("1、财产案件", "1", "abc").done());
+    const ClaimChange unread = ChangeClaim("1、财产案件", "abc", "100000");
+    EXPECT_FALSE(unread.topUp || unread.refund);
 }
 
 TEST(Stages, RefundsByTheirGround) {

@@ -42,6 +42,7 @@ TEST(Catalogue, EveryTypeHasOneTextOneRuleAndItsArticle) {
     EXPECT_EQ(KindsOfClass(1).size(), 6U);
     EXPECT_EQ(seen.size(), 30U);
     EXPECT_TRUE(KindsOfClass(2).empty() && KindsOfClass(-1).empty());
+    EXPECT_TRUE(ClassText(2).empty() && ClassText(-1).empty());
 }
 
 TEST(Catalogue, TextsMatchExactlyOrNotAtAll) {

@@ -84,6 +84,7 @@ TEST(ReadMoney, ReadsMoneyTypedLikeAnAmount) {
     EXPECT_TRUE(ReadMoney("-5").negative);
     EXPECT_TRUE(ReadMoney("0").wholeFen && ReadMoney("0").fen.IsZero());
     EXPECT_FALSE(ReadMoney("1e-5").wholeFen);
+    EXPECT_TRUE(ReadMoney("0.05").wholeFen && ReadMoney("0.05").fen == F("0.05"));
     EXPECT_EQ(ReadMoney("1e20").fen.Text(), "100000000000000000000.00");
     EXPECT_FALSE(ReadMoney("1万").numeric);
     EXPECT_TRUE(ReadMoney("1e400").overflow);
