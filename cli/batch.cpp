@@ -33,7 +33,7 @@ class LineAnswerer {
         const std::string_view type = line.substr(0, tab);
         const std::string_view amount =
             tab == std::string_view::npos ? std::string_view() : line.substr(tab + 1);
-        const CaseAnswer answer = PriceCase(type, amount);
+        const CaseAnswer answer = PriceCase(type, amount, format_ == BatchFormat::JsonLines);
         allOk_ = allOk_ && answer.ok();
         if (format_ == BatchFormat::JsonLines) {
             buffer_.append(Dump(CaseObject(type, answer))).push_back('\n');

@@ -143,6 +143,20 @@ BreakdownWords WordsOf(const FeeBreakdown& ex) {
     return words;
 }
 
+std::vector<std::string> NotesOf(std::string_view typeText, const FeeTrace& trace,
+                                 const LocalFigures* figures) {
+    FeeBreakdown ex;
+    ex.rule = RuleFor(typeText, figures);
+    ex.basis = LegalBasisOf(typeText);
+    ex.localFigure = figures != nullptr && figures->Of(typeText).has_value();
+    ex.departures = DeparturesOf(typeText, ex.rule, ex.basis, trace, ex.localFigure);
+    std::vector<std::string> notes;
+    for (const Departure departure : ex.departures) {
+        notes.push_back(WordsOfDeparture(departure, ex));
+    }
+    return notes;
+}
+
 std::vector<ExplanationLine> ExplanationLines(const FeeBreakdown& ex) {
     if (!ex.priced()) {
         return {};

@@ -29,6 +29,11 @@ struct BreakdownWords {
 };
 BreakdownWords WordsOf(const FeeBreakdown& breakdown);
 
+// The notes of a case the Calculate command priced, from what its rule recorded: the same words
+// as the breakdown's, without working out the bands (for --batch, a line at a time).
+std::vector<std::string> NotesOf(std::string_view typeText, const FeeTrace& trace,
+                                 const LocalFigures* figures = nullptr);
+
 // How a line of the explanation is set: a step keeps to one line, a sentence may wrap, and the
 // result (the fee and its capitals) stands out.
 enum class LineStyle { Step, Sentence, Result };

@@ -2,6 +2,7 @@
 #include "cli/modes/case_answers.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "calc/amounts_for_fee.h"
 #include "calc/catalogue.h"
@@ -95,16 +96,35 @@ std::string Dump(const json& object) {
     return object.dump(-1, ' ', false, json::error_handler_t::replace);
 }
 
-CaseAnswer PriceCase(std::string_view typeText, std::string_view amountText) {
-    FeeOutcome outcome = ComputeFee(typeText, amountText);
+CaseAnswer PriceCase(std::string_view typeText, std::string_view amountText, bool withNotes) {
+    FeeTrace trace;
+    FeeOutcome outcome = ComputeFee(typeText, amountText, withNotes ? &trace : nullptr);
     std::string note = present::CaseNote(typeText, outcome);
-    return {std::move(outcome.amountText), std::move(outcome.feeText), std::move(note)};
+    CaseAnswer answer{std::move(outcome.amountText), std::move(outcome.feeText), std::move(note),
+                      {}};
+    if (withNotes && answer.ok()) {
+        answer.notes = present::NotesOf(typeText, trace);
+    }
+    return answer;
 }
 
 json CaseObject(std::string_view type, const CaseAnswer& answer) {
-    FeeBreakdown ex;
+    // Who prepays depends on the type alone here; a batch asks it for every line.
+    static std::unordered_map<std::string, json> prepayOf;
+    json prepay = nullptr;
     if (answer.ok()) {
-        ex = ExplainFee(type, answer.amountText);
+        auto found = prepayOf.find(std::string(type));
+        if (found == prepayOf.end()) {
+            const present::PrepayWords words =
+                present::WordsOf(PrepaymentOf(type, CaseStage::FirstInstance));
+            found = prepayOf
+                        .emplace(std::string(type), json{{"by", words.by},
+                                                         {"when", words.when},
+                                                         {"article", words.article},
+                                                         {"note", TextOrNull(words.note)}})
+                        .first;
+        }
+        prepay = found->second;
     }
     return {{"type", type},
             {"amount", answer.amountText},
@@ -112,8 +132,8 @@ json CaseObject(std::string_view type, const CaseAnswer& answer) {
             {"fee_value", FeeValue(answer.feeText)},
             {"fee_capitals", Capitals(answer.feeText)},
             {"message", TextOrNull(answer.note)},
-            {"notes", present::WordsOf(ex).notes},
-            {"prepay", PrepayObject(ex)}};
+            {"notes", answer.notes},
+            {"prepay", prepay}};
 }
 
 Prepared Prepare(const ModeRequest& request) {

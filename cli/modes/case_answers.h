@@ -18,9 +18,11 @@ struct CaseAnswer {
     std::string amountText;
     std::string feeText;
     std::string note;
+    std::vector<std::string> notes;  // where the figure is a choice (with `withNotes`)
     bool ok() const { return note.empty(); }
 };
-CaseAnswer PriceCase(std::string_view typeText, std::string_view amountText);
+CaseAnswer PriceCase(std::string_view typeText, std::string_view amountText,
+                     bool withNotes = false);
 
 // {"type", "amount", "fee", "fee_value", "fee_capitals", "message", "notes", "prepay"}
 nlohmann::json CaseObject(std::string_view type, const CaseAnswer& answer);
