@@ -79,9 +79,10 @@ TEST(McpSession, HandshakeToolsAndResults) {
                       R"({"reasons":["调解","简易程序"],"type":"1、财产案件","amount":"10001"})"));
     EXPECT_EQ(answer["result"]["structuredContent"]["halved_fee"], "25.02");
     // The text is the command's own line.
-    EXPECT_EQ(answer["result"]["content"][0]["text"],
-              "25.02（全额 50.03，依第十五条、第十六条减半交纳）\n"
-              "说明：同时符合第十五条、第十六条的，是否累计减半，《办法》未作规定；本程序只减半一次。");
+    EXPECT_EQ(
+        answer["result"]["content"][0]["text"],
+        "25.02（全额 50.03，依第十五条、第十六条减半交纳）\n"
+        "说明：同时符合第十五条、第十六条的，是否累计减半，《办法》未作规定；本程序只减半一次。");
     answer = Ask(server, Call(9, "list_case_types", "{}"));
     EXPECT_EQ(answer["result"]["structuredContent"]["classes"].size(), 2U);
 }

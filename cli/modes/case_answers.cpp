@@ -100,8 +100,8 @@ CaseAnswer PriceCase(std::string_view typeText, std::string_view amountText, boo
     FeeTrace trace;
     FeeOutcome outcome = ComputeFee(typeText, amountText, withNotes ? &trace : nullptr);
     std::string note = present::CaseNote(typeText, outcome);
-    CaseAnswer answer{std::move(outcome.amountText), std::move(outcome.feeText), std::move(note),
-                      {}};
+    CaseAnswer answer{
+        std::move(outcome.amountText), std::move(outcome.feeText), std::move(note), {}};
     if (withNotes && answer.ok()) {
         answer.notes = present::NotesOf(typeText, trace);
     }
