@@ -132,8 +132,11 @@
     const owner = $('Form1').getBoundingClientRect();
     const margin = 4;
     const within = (centre, size, room) => Math.max(margin, Math.min(centre - size / 2, room - size - margin));
-    box.style.left = `${within(owner.left + owner.width / 2, box.offsetWidth, document.documentElement.clientWidth)}px`;
+    const left = within(owner.left + owner.width / 2, box.offsetWidth, document.documentElement.clientWidth);
+    box.style.left = `${left}px`;
     box.style.top = `${within(owner.top + owner.height / 2, box.offsetHeight, window.innerHeight)}px`;
+    // Chromium places the top layer beside the scroll-bar gutter the page keeps: undo the drift.
+    box.style.left = `${2 * left - box.getBoundingClientRect().left}px`;
   }
 
   function showMessage(notice) {
