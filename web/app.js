@@ -454,7 +454,7 @@
       const button = document.createElement('button');
       button.type = 'button';
       const time = Object.assign(document.createElement('span'), { className: 'when', textContent: when.format(new Date(entry.time)) });
-      button.append(`${entry.type}\n`, Object.assign(document.createElement('span'), { textContent: entry.summary }), time);
+      button.append(...[entry.type, entry.summary].map((line) => Object.assign(document.createElement('span'), { textContent: line })), time);
       button.addEventListener('click', () => reopenEntry(entry));
       item.append(button);
       return item;
