@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "present/calculator.h"
 
+#include "calc/amounts_for_fee.h"
 #include "calc/catalogue.h"
+#include "calc/claims.h"
 #include "calc/fee_split.h"
 #include "calc/halve.h"
 #include "present/case_notes.h"
+#include "present/case_summary.h"
 #include "present/extras_texts.h"
 #include "present/stage_texts.h"
 #include "runtime/fee_capitals.h"
@@ -83,19 +86,97 @@ void Calculator::TypeFee(std::string text) {
 std::optional<Notice> Calculator::Command1Click() {
     FeeBreakdown breakdown = ExplainFee(typeText(), amount_, &figures_);
     amount_ = breakdown.outcome.amountText;
-    fee_ = breakdown.outcome.feeText;
-    explanation_ = ExplanationLines(breakdown);
     std::optional<Notice> notice;
     if (breakdown.outcome.refusal) {
         notice = NoticeOf(*breakdown.outcome.refusal);
     }
+    TakeCase(std::move(breakdown));
+    return notice;
+}
+
+void Calculator::TakeCase(FeeBreakdown breakdown) {
+    // What was entered for the extras belongs to one case: another type or amount starts afresh.
+    if (!case_ || case_->type != breakdown.type ||
+        case_->outcome.amountText != breakdown.outcome.amountText) {
+        ticked_.clear();
+        awarded_.clear();
+        changed_.clear();
+        appealed_.clear();
+        refundGround_ = -1;
+    }
+    fee_ = breakdown.outcome.feeText;
+    explanation_ = ExplanationLines(breakdown);
     if (breakdown.priced()) {
         case_ = std::move(breakdown);
     } else {
         case_.reset();
     }
     RefreshExtras();
-    return notice;
+}
+
+bool Calculator::ChooseType(std::string_view typeText) {
+    for (int classIndex = 0; classIndex < catalogue::kClassCount; ++classIndex) {
+        const std::vector<std::string_view> kinds = catalogue::KindsOfClass(classIndex);
+        for (std::size_t kind = 0; kind < kinds.size(); ++kind) {
+            const std::vector<std::string_view> types = catalogue::TypesOfKind(kinds[kind]);
+            for (std::size_t type = 0; type < types.size(); ++type) {
+                if (types[type] == typeText) {
+                    Option1Click(classIndex);
+                    List1Click(static_cast<int>(kind));
+                    List2Click(static_cast<int>(type));
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+void Calculator::TypeClaims(std::vector<std::string> claims, AmountUnit unit) {
+    claims_ = std::move(claims);
+    unit_ = unit;
+}
+
+std::string Calculator::Reckon() {
+    std::vector<std::string> yuan;
+    for (const std::string& claim : claims_) {
+        yuan.push_back(unit_ == AmountUnit::Wan ? YuanOfWan(claim) : claim);
+    }
+    if (yuan.empty()) {
+        yuan.emplace_back();
+    }
+    const ClaimsSum sum = SumOfClaims(yuan);
+    FeeBreakdown breakdown;
+    if (sum.refusal) {
+        breakdown.type = typeText();
+        breakdown.outcome = {sum.amountText, std::string(), sum.refusal};
+    } else {
+        breakdown = ExplainFee(typeText(), sum.amountText, &figures_);
+        if (yuan.size() > 1) {
+            for (std::string& claim : yuan) {
+                breakdown.claims.push_back(claim.empty() ? "0" : std::move(claim));
+            }
+        }
+    }
+    std::string said =
+        breakdown.outcome.refusal ? RefusalLine(*breakdown.outcome.refusal) : std::string();
+    TakeCase(std::move(breakdown));
+    return said;
+}
+
+std::string Calculator::AmountsAnswer(std::string_view fee) const {
+    const std::string_view type = typeText();
+    const AmountsForFee answer = FindAmountsForFee(type, fee, &figures_);
+    std::string note = AmountsNote(type, answer);
+    if (!note.empty()) {
+        return note;
+    }
+    if (!answer.found()) {
+        return NoAmountSentence(type, answer);
+    }
+    std::string text = AmountsText(type, answer);
+    text.pop_back();  // the last line's line feed
+    return text;
 }
 
 void Calculator::TickHalvingReason(std::size_t index, bool ticked) {
@@ -216,6 +297,11 @@ void Calculator::RefreshExtras() {
     } else {
         extras_.split = SplitNote(type, split);
     }
+    if (const auto capitals = FeeCapitals(outcome.feeText)) {
+        extras_.capitals = "人民币" + *capitals;
+    }
+    extras_.summary = SummaryLine(*case_);
+    extras_.shareText = ShareText(*case_, halving ? &*halving : nullptr);
     if (halving) {
         extras_.copyText = "法院收费（减半后，依" + ArticlesText(halving->articles) +
                            "减半交纳）：" + WithCapitals(halving->halved->Text());

@@ -29,7 +29,13 @@ struct CalculatorExtras {
     std::string refund;  // what is refunded on the ground chosen, or what to do
     std::string copyText;
     std::string copiedMessage;  // what to say once copyText is on the clipboard
+    std::string capitals;  // "人民币伍拾元零叁分": the full fee in capitals; empty for none
+    std::string summary;   // "标的金额 10001 元，法院收费 50.03": a case in one line
+    std::string shareText;  // the type, amount, fee with its capitals and the article
 };
+
+// How the phone's amounts are typed: in yuan or in 万元 (ten thousand yuan).
+enum class AmountUnit { Yuan, Wan };
 
 // The main window's state and behaviour, without a toolkit: the class options, the kind and type
 // lists, the amount and fee boxes, the fee's explanation and the page's extras. The Qt window, the
@@ -69,6 +75,19 @@ class Calculator {
     void TypeAppealed(std::string text);
     void ChooseRefundGround(int index);
 
+    // The phone's ways in. A type chosen by its catalogue text (found by a search): its class,
+    // kind and type selected as if clicked; false, and nothing moved, for a text that is not a
+    // type.
+    bool ChooseType(std::string_view typeText);
+    // The claims of the case as typed, each in the unit given; the window keeps one amount.
+    void TypeClaims(std::vector<std::string> claims, AmountUnit unit);
+    // The fee following the typing: the claims priced on their exact sum (万元 converted to yuan
+    // exactly), the fields left as typed, and a refusal returned as the line to say beside them
+    // rather than as a message box; empty when a fee was priced.
+    std::string Reckon();
+    // The reverse question for the selected type: which amounts give this fee, in words.
+    std::string AmountsAnswer(std::string_view fee) const;
+
     // The court's figures within the Measures' ranges, for the next 计算 on (Form_Load keeps them).
     void SetLocalFigures(LocalFigures figures) { figures_ = std::move(figures); }
     const LocalFigures& localFigures() const { return figures_; }
@@ -102,6 +121,7 @@ class Calculator {
   private:
     void FillKindList();
     void FillTypeList();
+    void TakeCase(FeeBreakdown breakdown);
     void RefreshExtras();
     void RefreshStages();
 
@@ -121,6 +141,8 @@ class Calculator {
     std::string changed_;
     std::string appealed_;
     int refundGround_ = -1;
+    std::vector<std::string> claims_;
+    AmountUnit unit_ = AmountUnit::Yuan;
     CalculatorExtras extras_;
     LocalFigures figures_;
 };

@@ -3,6 +3,7 @@
 
 #include "calc/catalogue.h"
 #include "present/case_notes.h"
+#include "present/figure_rows.h"
 #include "present/notice.h"
 #include "runtime/numeric_text.h"
 
@@ -131,19 +132,8 @@ std::string RefundNote(std::string_view typeText, RefundGround ground, const Ref
 
 std::string FiguresListing(const LocalFigures& figures) {
     std::string listing;
-    for (const catalogue::CaseKind& kind : catalogue::AllKinds()) {
-        for (const catalogue::CaseType& type : kind.types) {
-            const FeeRange& range = type.basis.range;
-            if (!range.given()) {
-                continue;
-            }
-            const std::optional<int> local = figures.Of(type.text);
-            listing += std::string(type.text) + "\t" + std::to_string(range.low) + "元至" +
-                       std::to_string(range.high) + "元（" + std::string(range.article) + "）\t" +
-                       (local ? "本地标准 " + std::to_string(*local) + " 元"
-                              : "按 " + std::to_string(type.choice.figure) + " 元") +
-                       "\n";
-        }
+    for (const FigureRow& row : FigureRows(figures)) {
+        listing += row.type + "\t" + row.range + "\t" + row.inForce + "\n";
     }
     return listing;
 }

@@ -80,6 +80,9 @@ clang-tidy -quiet -p build-windows "${tidy_args[@]}" cli/windows/*.cpp win/*.cpp
 
 step "web page: WebAssembly build, parity with courtfee --batch, browser tests"
 zq_install_web_tools npm:npm chromium:chromium
+# The other two engines the phone layout is checked in: Firefox ESR and WebKit (with Xvfb, which
+# the desktop test already installs, for WebKit's window).
+zq_install_missing firefox-esr webkit2gtk-driver
 rm -rf build-web
 cmake --preset web >/dev/null
 cmake --build --preset web

@@ -9,10 +9,13 @@
 #include "calc/catalogue.h"
 #include "present/calculator.h"
 #include "present/case_notes.h"
+#include "present/case_summary.h"
 #include "present/extras_texts.h"
+#include "present/figure_rows.h"
 #include "present/form_layout.h"
 #include "present/rule_words.h"
 #include "present/stage_texts.h"
+#include "present/type_finder.h"
 
 namespace zq::present {
 namespace {
@@ -152,6 +155,95 @@ TEST(Calculator, ExtrasHalveSplitAndCopyTheLastFee) {
         extras.split.starts_with("申请费：50.02（人民币伍拾元零贰分）\n执行申请费由被执行人负担"))
         << extras.split;
     EXPECT_EQ(extras.copiedMessage, "已复制全额收费");
+}
+
+TEST(Calculator, ThePhonesFeeFollowsClaimsInYuanOrWan) {
+    Calculator calculator = Loaded();
+    EXPECT_FALSE(calculator.ChooseType("离婚"));
+    ASSERT_TRUE(calculator.ChooseType("7、管辖异议不成立"));
+    EXPECT_EQ(calculator.kindRow(), 1);
+    ASSERT_TRUE(calculator.ChooseType("1、财产案件"));
+    // [claims, unit, what is said beside them, fee, the amount line of the steps]
+    const struct {
+        std::vector<std::string> claims;
+        AmountUnit unit;
+        std::string said, fee, amountLine;
+    } cases[] = {
+        {{"100"}, AmountUnit::Wan, "", "13800.00", "标的金额：1000000 元"},
+        {{"0.00001"}, AmountUnit::Wan, "", "50.00", "标的金额：0.1 元"},
+        {{"123.456789", "5"},
+         AmountUnit::Wan,
+         "",
+         "16361.11",
+         "标的金额：1234567.89 + 50000 = 1284567.89 元"},
+        {{"1万"}, AmountUnit::Yuan, "标的中请输入数字！", "", ""},
+        {{"5", "-1"}, AmountUnit::Wan, "标的金额不能为负数！", "", ""},
+        {{"1e400", "1"}, AmountUnit::Yuan, "计算错误：溢出", "", ""},
+    };
+    for (const auto& c : cases) {
+        calculator.TypeClaims(c.claims, c.unit);
+        EXPECT_EQ(calculator.Reckon(), c.said) << c.claims.front();
+        EXPECT_EQ(calculator.feeText(), c.fee) << c.claims.front();
+        EXPECT_EQ(c.fee.empty() ? "" : calculator.explanation()[1].text, c.amountLine);
+        EXPECT_EQ(calculator.extras().shown, !c.fee.empty());
+    }
+}
+
+TEST(Calculator, EntriesOfTheExtrasBelongToOneCase) {
+    Calculator calculator = Loaded();
+    calculator.TypeClaims({"100"}, AmountUnit::Wan);
+    calculator.Reckon();
+    calculator.TickHalvingReason(0, true);
+    calculator.TypeAwarded("500000");
+    calculator.ChooseRefundGround(1);
+    calculator.TypeAmount("1000000");
+    calculator.Command1Click();  // the same case by 计算
+    EXPECT_TRUE(calculator.halvingReasonTicked(0));
+    EXPECT_EQ(calculator.extras().shareText,
+              "1、财产案件：标的金额 1000000 元，案件受理费 13800.00（人民币壹万叁仟捌佰元整），"
+              "依《诉讼费用交纳办法》第十三条第（一）项。减半后：6900.00（人民币陆仟玖佰元整）"
+              "（依第十五条减半交纳）。");
+    EXPECT_EQ(calculator.extras().summary, "标的金额 1000000 元，法院收费 13800.00");
+    EXPECT_EQ(calculator.extras().capitals, "人民币壹万叁仟捌佰元整");
+    calculator.TypeAmount("1000001");
+    calculator.Command1Click();
+    EXPECT_FALSE(calculator.halvingReasonTicked(0));
+    EXPECT_EQ(calculator.awardedText() + calculator.changedAmountText(), "");
+    EXPECT_EQ(calculator.refundGround(), -1);
+}
+
+TEST(Calculator, TheReverseQuestionAndTheSearchForAType) {
+    Calculator calculator = Loaded();
+    EXPECT_EQ(calculator.AmountsAnswer("13800"),
+              "得出法院收费 13800.00 元的标的金额（1、财产案件）：\n  999999.50 至 1000000.55 元");
+    EXPECT_EQ(calculator.AmountsAnswer("x"), "法院收费中请输入数字！");
+    EXPECT_TRUE(calculator.AmountsAnswer("50.001").starts_with("没有标的金额得出法院收费"));
+    const TypeSearch divorce = SearchType("离婚");
+    EXPECT_EQ((std::pair{divorce.found, divorce.note}),
+              (std::pair{true, std::string("按“1、离婚案件”计算")}));
+    const TypeSearch arbitration = SearchType("仲裁");
+    EXPECT_EQ((std::pair{arbitration.found, arbitration.types.size()}), (std::pair{false, 8UL}));
+    EXPECT_EQ(arbitration.note, "“仲裁”可指8种案件类型，请选择：");
+    EXPECT_EQ(SearchType("  ").note, "");
+    const TypeSearch none = SearchType("无此类型zz");
+    EXPECT_EQ((std::pair{none.found, none.types.size()}), (std::pair{false, 3UL}));
+}
+
+TEST(FigureRows, SetClearedAndRefusedInTheCoresWords) {
+    LocalFigures figures;
+    EXPECT_EQ(SetFigureText(figures, "1、离婚案件", "200"), "");
+    EXPECT_EQ(SetFigureText(figures, "1、离婚案件", "400"),
+              "“1、离婚案件”的本地标准应在50元至300元之间（第十三条第（二）项第1目）");
+    EXPECT_EQ(SetFigureText(figures, "1、离婚案件", "2.5"), "本地标准须为整数元");
+    EXPECT_EQ(SetFigureText(figures, "1、财产案件", "50"),
+              "“1、财产案件”的收费由《办法》规定为确定数额，不能设定本地标准");
+    const std::vector<FigureRow> rows = FigureRows(figures);
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows.front().type, "1、离婚案件");
+    EXPECT_EQ(rows.front().range, "50元至300元（第十三条第（二）项第1目）");
+    EXPECT_EQ(rows.front().inForce, "本地标准 200 元");
+    EXPECT_EQ(SetFigureText(figures, "1、离婚案件", ""), "");
+    EXPECT_EQ(FigureRows(figures).front().inForce, "按 300 元");
 }
 
 Texts Lines(const std::vector<ExplanationLine>& lines, LineStyle style) {

@@ -18,11 +18,15 @@
 #include "calc/fee_split.h"
 #include "calc/halve.h"
 #include "calc/price.h"
+#include "calc/stages.h"
 #include "present/calculator.h"
 #include "present/explanation.h"
 #include "present/extras_texts.h"
+#include "present/figure_rows.h"
 #include "present/form_layout.h"
 #include "present/notice.h"
+#include "present/stage_texts.h"
+#include "present/type_finder.h"
 #include "runtime/fee_capitals.h"
 
 namespace {
@@ -197,6 +201,27 @@ JsHalvedFee HalveFeeJs(const val& reasonWords, const std::string& typeText,
     out.refusal = halving.applicationFee ? present::HalvingNote(typeText, halving) : std::string();
     out.amountText = std::move(halving.outcome.amountText);
     out.feeText = std::move(halving.outcome.feeText);
+    return out;
+}
+
+// The grounds for a refund, as halvingReasons() gives the grounds for halving.
+val RefundGroundsJs() {
+    val out = val::array();
+    for (const zq::RefundGroundName& name : zq::RefundGroundNames()) {
+        out.call<void>("push",
+                       val(JsHalvingReason{std::string(name.chinese), std::string(name.ascii),
+                                           std::string(zq::ArticleOf(name.ground))}));
+    }
+    return out;
+}
+
+// A case type found from what a person typed: {found, types, note}.
+val SearchTypeJs(const std::string& text) {
+    const present::TypeSearch search = present::SearchType(text);
+    val out = val::object();
+    out.set("found", search.found);
+    out.set("types", TextArray(search.types));
+    out.set("note", search.note);
     return out;
 }
 
@@ -395,6 +420,69 @@ val ExtrasJs(const present::Calculator& calculator) {
     out.set("split", extras.split);
     out.set("copyText", extras.copyText);
     out.set("copiedMessage", extras.copiedMessage);
+    out.set("prepay", extras.prepay);
+    out.set("notes", TextArray(extras.notes));
+    out.set("change", extras.change);
+    out.set("appeal", extras.appeal);
+    out.set("refund", extras.refund);
+    out.set("capitals", extras.capitals);
+    out.set("summary", extras.summary);
+    out.set("shareText", extras.shareText);
+    return out;
+}
+
+std::string ChangedAmountTextJs(const present::Calculator& calculator) {
+    return calculator.changedAmountText();
+}
+
+std::string AppealedTextJs(const present::Calculator& calculator) {
+    return calculator.appealedText();
+}
+
+bool ChooseTypeJs(present::Calculator& calculator, const std::string& typeText) {
+    return calculator.ChooseType(typeText);
+}
+
+// claims: an array of texts; unit: "元" or "万元", as the page's unit list holds them.
+void TypeClaimsJs(present::Calculator& calculator, const val& claims, const std::string& unit) {
+    calculator.TypeClaims(emscripten::vecFromJSArray<std::string>(claims),
+                          unit == "万元" ? present::AmountUnit::Wan : present::AmountUnit::Yuan);
+}
+
+std::string AmountsAnswerJs(const present::Calculator& calculator, const std::string& fee) {
+    return calculator.AmountsAnswer(fee);
+}
+
+// The court's figures: set or cleared one at a time, kept as text and read back.
+std::string SetFigureJs(present::Calculator& calculator, const std::string& typeText,
+                        const std::string& yuanText) {
+    zq::LocalFigures figures = calculator.localFigures();
+    std::string note = present::SetFigureText(figures, typeText, yuanText);
+    if (note.empty()) {
+        calculator.SetLocalFigures(std::move(figures));
+    }
+    return note;
+}
+
+std::string FiguresTextJs(const present::Calculator& calculator) {
+    return present::FiguresText(calculator.localFigures());
+}
+
+int ReadFiguresJs(present::Calculator& calculator, const std::string& text) {
+    int skipped = 0;
+    calculator.SetLocalFigures(present::ReadFiguresText(text, &skipped));
+    return skipped;
+}
+
+val FigureRowsJs(const present::Calculator& calculator) {
+    val out = val::array();
+    for (const present::FigureRow& row : present::FigureRows(calculator.localFigures())) {
+        val shown = val::object();
+        shown.set("type", row.type);
+        shown.set("range", row.range);
+        shown.set("inForce", row.inForce);
+        out.call<void>("push", shown);
+    }
     return out;
 }
 
@@ -469,6 +557,8 @@ EMSCRIPTEN_BINDINGS(courtfee) {
     emscripten::function("feeCapitals", &FeeCapitalsJs);
     emscripten::function("amountsForFee", &AmountsForFeeJs);
     emscripten::function("splitFee", &SplitFeeJs);
+    emscripten::function("refundGrounds", &RefundGroundsJs);
+    emscripten::function("searchType", &SearchTypeJs);
     emscripten::function("controlTable", &ControlTableJs);
 
     // The window's handlers by their names, and its state; after any handler the page draws the
@@ -485,6 +575,17 @@ EMSCRIPTEN_BINDINGS(courtfee) {
         .function("Command1Click", &Command1ClickJs)
         .function("TickHalvingReason", &TickHalvingReasonJs)
         .function("TypeAwarded", &Calculator::TypeAwarded)
+        .function("TypeChangedAmount", &Calculator::TypeChangedAmount)
+        .function("TypeAppealed", &Calculator::TypeAppealed)
+        .function("ChooseRefundGround", &Calculator::ChooseRefundGround)
+        .function("ChooseType", &ChooseTypeJs)
+        .function("TypeClaims", &TypeClaimsJs)
+        .function("Reckon", &Calculator::Reckon)
+        .function("amountsAnswer", &AmountsAnswerJs)
+        .function("setFigure", &SetFigureJs)
+        .function("figuresText", &FiguresTextJs)
+        .function("readFigures", &ReadFiguresJs)
+        .function("figureRows", &FigureRowsJs)
         .function("classOn", &Calculator::classOn)
         .function("kinds", &KindsJs)
         .function("kindRow", &Calculator::kindRow)
@@ -499,5 +600,8 @@ EMSCRIPTEN_BINDINGS(courtfee) {
         .function("announcement", &Calculator::announcement)
         .function("extras", &ExtrasJs)
         .function("halvingReasonTicked", &HalvingReasonTickedJs)
-        .function("awardedText", &AwardedTextJs);
+        .function("awardedText", &AwardedTextJs)
+        .function("changedAmountText", &ChangedAmountTextJs)
+        .function("appealedText", &AppealedTextJs)
+        .function("refundGround", &Calculator::refundGround);
 }

@@ -131,9 +131,13 @@ def fill(text, name, marker, value, count=1):
 
 
 def read_control_table(site):
-    """The two windows as data, from the core just written into the site, run under Node."""
+    """The two windows as data, from the core just written into the site, run under Node; with
+    them the phone's pickers as the window opens: the classes, the first class's kinds, the first
+    kind's types."""
     script = ("const { default: CourtFee } = await import(process.env.ZQ_CORE_URL);"
-              "process.stdout.write(JSON.stringify((await CourtFee()).controlTable()));")
+              "const core = await CourtFee(); const kinds = core.kindsOf(0);"
+              "process.stdout.write(JSON.stringify(Object.assign(core.controlTable(), { pickers: {"
+              "classes: [core.classText(0), core.classText(1)], kinds, types: core.typesOf(kinds[0]) } })));")
     node = os.environ.get("NODE", shutil.which("node") or "node")
     env = dict(os.environ, ZQ_CORE_URL=(site / "courtfee.mjs").resolve().as_uri())
     answer = subprocess.run([node, "--input-type=module", "-e", script], env=env, check=True,
@@ -254,6 +258,14 @@ def write_page(out, measures, tables):
     page = fill(page, "index.html", "@FORM1_TITLE@", html.escape(form1["title"]), count=2)
     page = fill(page, "index.html", "@FORM2_TITLE@", html.escape(form2["title"]))
     page = fill(page, "index.html", "@TEXT1_NAME@", attribute(form2["text1Name"]))
+    # The phone's pickers hold the opening selection before the core arrives.
+    pickers = tables["pickers"]
+    for marker, texts, value in (("classes", pickers["classes"], lambda i, t: str(i)),
+                                 ("kinds", pickers["kinds"], lambda i, t: str(i)),
+                                 ("types", pickers["types"], lambda i, t: t)):
+        options = "".join(f'<option value="{attribute(value(i, text))}">{html.escape(text)}</option>'
+                          for i, text in enumerate(texts))
+        page = fill(page, "index.html", f"<!-- phone {marker} -->", options)
     (out / "index.html").write_text(page, encoding="utf-8")
     style = (WEB / "style.css").read_text(encoding="utf-8")
     style = fill(style, "style.css", "  /* window colours */", window_colours(form1))

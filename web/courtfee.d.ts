@@ -152,6 +152,40 @@ export interface CalculatorExtras {
   copyText: string;
   /** What to say once copyText is on the clipboard. */
   copiedMessage: string;
+  /** "预交：原告，…（第二十条、第二十二条）": who prepays the fee and when. */
+  prepay: string;
+  /** Where the figure is a choice within or beside the Measures, one sentence each. */
+  notes: string[];
+  /** The claim changed (Article 21): the fees before and after, the top-up or refund; or what to do. */
+  change: string;
+  /** The fee of an appeal on the amount appealed (Article 17), or why there is none. */
+  appeal: string;
+  /** What is refunded on the ground chosen, or what to do. */
+  refund: string;
+  /** "人民币壹万叁仟捌佰元整": the full fee in capitals; "" without one. */
+  capitals: string;
+  /** "标的金额 1000000 元，法院收费 13800.00": the case in one line. */
+  summary: string;
+  /** The type, amount, fee with capitals and article (and the halved fee), as a phone shares it. */
+  shareText: string;
+}
+
+/** A type found from what a person typed, as `courtfee` finds its type names. */
+export interface TypeSearch {
+  /** One type is meant: types[0]. Otherwise types are the candidates, closest first. */
+  found: boolean;
+  types: string[];
+  /** "按“1、离婚案件”计算", "“仲裁”可指8种案件类型，请选择：", …; "" for an empty text. */
+  note: string;
+}
+
+/** A type whose fee the Measures give as a range, and the figure in force for it. */
+export interface FigureRow {
+  type: string;
+  /** "50元至300元（第十三条第（二）项第1目）" */
+  range: string;
+  /** "按 300 元", or "本地标准 200 元" for a court's own figure. */
+  inForce: string;
 }
 
 /** The calculator window's state and behaviour, as the window and the page share them: the
@@ -170,6 +204,29 @@ export interface Calculator {
   /** A ground for halving, by its place in halvingReasons(), ticked or not. */
   TickHalvingReason(index: number, ticked: boolean): void;
   TypeAwarded(text: string): void;
+  /** The later stages: the claim as changed, the amount appealed ("" for the whole claim), a
+   *  refund's ground by its place in refundGrounds() (-1: none). */
+  TypeChangedAmount(text: string): void;
+  TypeAppealed(text: string): void;
+  ChooseRefundGround(index: number): void;
+  /** Selects a type's class, kind and type by its catalogue text; false for a text that is not a type. */
+  ChooseType(typeText: string): boolean;
+  /** The claims of the case, each in "元" or "万元" (converted exactly by the core). */
+  TypeClaims(claims: string[], unit: '元' | '万元'): void;
+  /** Prices the claims as a fee that follows the typing: no message box; returns the refusal as one
+   *  line ("标的中请输入数字！"), or "" when a fee was priced. */
+  Reckon(): string;
+  /** Which amounts give this fee for the selected type, in words. */
+  amountsAnswer(fee: string): string;
+  /** The court's figure for a ranged type (whole yuan; "" clears it): "" when kept, else why not. */
+  setFigure(typeText: string, yuan: string): string;
+  /** The figures as "TYPE=YUAN" lines, and read back (returns how many lines were skipped). */
+  figuresText(): string;
+  readFigures(text: string): number;
+  figureRows(): FigureRow[];
+  changedAmountText(): string;
+  appealedText(): string;
+  refundGround(): number;
   /** -1 before FormLoad. */
   classOn(): number;
   kinds(): string[];
@@ -255,6 +312,10 @@ export interface CourtFeeCore {
   /** The customary split under Article 29: the defendant bears fee × awarded ÷ claim, to the fen,
    *  the plaintiff the rest. The court decides; this is a reference. */
   splitFee(awardedText: string, typeText: string, amountText: string): FeeSplit;
+  /** The grounds for a refund (as RefundGround words: chinese, ascii, article). */
+  refundGrounds(): HalvingReason[];
+  /** Finds a case type from a name as lawyers type it: part of a text or an everyday word. */
+  searchType(text: string): TypeSearch;
   /** The calculator window without a window, which the page draws; call FormLoad() first, as the
    *  window does when it opens, and delete() when done. */
   Calculator: { new (): Calculator };

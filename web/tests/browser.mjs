@@ -7,6 +7,7 @@ import { readFileSync } from 'node:fs';
 import http from 'node:http';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
+import { gzipSync } from 'node:zlib';
 import puppeteer from 'puppeteer-core';
 
 export const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
@@ -64,17 +65,73 @@ export function courtfee(...args) {
   }
 }
 
+// Chromium's slow phone: the CPU four times slower, 1.6 Mbit/s down, 150 ms round trips.
+export async function slowProfile(page) {
+  const session = await page.createCDPSession();
+  await session.send('Emulation.setCPUThrottlingRate', { rate: 4 });
+  await session.send('Network.enable');
+  await session.send('Network.emulateNetworkConditions', { offline: false, latency: 150,
+    downloadThroughput: (1.6 * 1000 * 1000) / 8, uploadThroughput: (750 * 1000) / 8 });
+  return session;
+}
+
+// What the phone layout promises at any width, run in the page: nothing wider than the screen, every
+// control a thumb's size, fields that do not zoom. Every details panel is opened to be measured.
+export const layoutFaults = () => {
+  const faults = [];
+  const root = document.scrollingElement;
+  if (root.scrollWidth > root.clientWidth) {
+    faults.push(`page ${root.scrollWidth} wide in ${root.clientWidth}`);
+  }
+  for (const details of document.querySelectorAll('#phone details')) {
+    details.open = true;
+  }
+  for (const control of document.querySelectorAll('#phone :is(button, input, select, summary, textarea, a)')) {
+    const box = control.getBoundingClientRect();
+    // A checkbox is tapped by its whole row, checked below.
+    if (!control.checkVisibility() || control.type === 'checkbox') {
+      continue;
+    }
+    if (box.width < 44 || box.height < 44) {
+      faults.push(`${control.id || control.className || control.textContent} ${box.width}x${box.height}`);
+    }
+    if (box.right > root.clientWidth + 0.5 || box.left < -0.5) {
+      faults.push(`${control.id || control.textContent} beyond the screen`);
+    }
+    if (/^(INPUT|SELECT|TEXTAREA)$/.test(control.tagName) && parseFloat(getComputedStyle(control).fontSize) < 16) {
+      faults.push(`${control.id} font below 16 px`);
+    }
+  }
+  for (const check of document.querySelectorAll('#phone #halving-reasons label')) {
+    if (check.checkVisibility() && check.getBoundingClientRect().height < 44) {
+      faults.push(`${check.textContent} row below 44 px`);
+    }
+  }
+  return faults;
+};
+
 // The site from a static HTTP server on a free port of 127.0.0.1; resolves to its origin.
 const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript',
   '.css': 'text/css', '.png': 'image/png', '.webmanifest': 'application/manifest+json', '.ts': 'text/plain' };
 export async function serveSite() {
   const server = http.createServer((request, response) => {
+    // The page in a frame of a phone's size, for a browser whose window cannot be made so narrow.
+    const asked = new URL(request.url, 'http://x');
+    if (asked.pathname === '/frame') {
+      const size = (name) => Number(asked.searchParams.get(name)) || 0;
+      response.writeHead(200, { 'Content-Type': 'text/html; charset=utf-8' });
+      response.end(`<!doctype html><body style="margin:0"><iframe src="/" width="${size('width')}" height="${size('height')}" style="border:0"></iframe>`);
+      return;
+    }
     const name = decodeURIComponent(new URL(request.url, 'http://x').pathname).replace(/\/$/, '/index.html');
     const file = path.join(siteDir, path.normalize(name));
     try {
       const body = readFileSync(file);
-      response.writeHead(200, { 'Content-Type': types[path.extname(file)] ?? 'application/octet-stream' });
-      response.end(body);
+      // Compressed as any web server sends text.
+      const packed = /gzip/.test(request.headers['accept-encoding'] ?? '') && path.extname(file) !== '.png';
+      response.writeHead(200, { 'Content-Type': types[path.extname(file)] ?? 'application/octet-stream',
+        ...(packed ? { 'Content-Encoding': 'gzip' } : {}) });
+      response.end(packed ? gzipSync(body) : body);
     } catch {
       response.writeHead(404);
       response.end();

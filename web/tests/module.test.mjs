@@ -57,11 +57,11 @@ describe('the Calculator', () => {
     const type = calculator.typeText();
     const lines = calculator.explanation();
     assert.equal(lines.map((line) => `${line.text}\n`).join(''), courtfee('--explain', type, '1000000'));
-    assert.deepEqual([...new Set(lines.map((line) => line.style))], ['step', 'result']);
+    assert.deepEqual([...new Set(lines.map((line) => line.style))], ['step', 'sentence', 'result']);
     calculator.TickHalvingReason(2, true);
     calculator.TypeAwarded('250000');
     const extras = calculator.extras();
-    assert.equal(`${extras.split}\n`, courtfee('--split', '250000', type, '1000000'));
+    assert.equal(`${extras.split}\n`, courtfee('--halve', core.halvingReasons()[2].chinese, '--split', '250000', type, '1000000'));
     assert.equal(extras.halving, `减半后收费：${courtfee('--halve', core.halvingReasons()[2].chinese, type, '1000000').trim()}`);
     calculator.TypeAmount('1e400');
     const { title, prompt, flags } = calculator.Command1Click();

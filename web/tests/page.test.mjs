@@ -5,7 +5,7 @@
 // and narrow screens work, and nothing leaves the device. Run with `node --test tests/`.
 import assert from 'node:assert/strict';
 import { after, before, describe, it } from 'node:test';
-import { focused, launchChromium, loadCore, openPage, pageUrl, phone, rect, serveSite } from './browser.mjs';
+import { focused, launchChromium, loadCore, openPage, pageUrl, rect, serveSite } from './browser.mjs';
 
 let browser;
 let core;
@@ -61,7 +61,9 @@ const drawn = (page) => page.evaluate(() => {
     kinds: list('List1'), types: list('List2'), amount: $('txtBd').value, fee: $('txtFysf').value,
     steps: text('steps'), tooltip: $('txtFysf').title,
     extras: $('extras').hidden ? null : { disabled: $('awarded').disabled, halving: text('halved'),
-      halvingCapitals: text('halved-capitals'), split: text('split'), splitBasis: text('split-basis') },
+      halvingCapitals: text('halved-capitals'), split: text('split'), prepay: text('prepay'),
+      notes: [...$('notes').children].map((note) => note.textContent), change: text('change'), appeal: text('appeal'),
+      refund: text('refund'), fields: [$('awarded').value, $('changed').value, $('appealed').value, $('refundGround').value] },
     notice: $('MsgBox').open ? { title: text('MsgBox-title'), prompt: text('MsgBox-prompt'), icon: $('MsgBox').dataset.icon } : null,
   };
 });
@@ -76,7 +78,9 @@ const expected = (calculator, notice) => {
     types: { entries: calculator.types(), row: calculator.typeRow() },
     amount: calculator.amountText(), fee: calculator.feeText(), steps: explanation, tooltip: explanation,
     extras: extras.shown ? { disabled: !extras.applicable, halving: extras.halving, halvingCapitals: extras.halvingCapitals,
-      split: extras.split, splitBasis: extras.splitBasis } : null,
+      split: extras.split, prepay: extras.prepay, notes: extras.notes, change: extras.change, appeal: extras.appeal,
+      refund: extras.refund, fields: [calculator.awardedText(), calculator.changedAmountText(), calculator.appealedText(),
+        String(calculator.refundGround())] } : null,
     notice: notice ? { title: notice.title, prompt: notice.prompt, icon: notice.icon } : null,
   };
 };
@@ -100,6 +104,12 @@ describe('the page draws the Calculator', () => {
         c.announcement())],
     ['a ground for halving ticked', click('#halving-reasons input[value="2"]'), (c) => c.TickHalvingReason(2, true)],
     ['the awarded amount typed', typeInto('awarded', '250000'), (c) => c.TypeAwarded('250000')],
+    ['the claim changed, an appeal on a part, a refund\'s ground', async (page) => {
+      await typeInto('changed', '2000000')(page);
+      await typeInto('appealed', '400000')(page);
+      await page.select('#refundGround', '1');
+    }, (c) => { c.TypeChangedAmount('2000000'); c.TypeAppealed('400000'); c.ChooseRefundGround(1); }],
+    ['the next case starts its extras afresh', calculate('1000001'), calculated('1000001')],
     ['the fee copied', click('#copyFee'), () => {}, async (page, c) => {
       await page.waitForFunction(() => document.getElementById('copyState').textContent !== '');
       assert.deepEqual(await page.evaluate(() => [window.copied, document.getElementById('copyState').textContent]),
@@ -211,12 +221,12 @@ describe('the message box', () => {
   }));
 });
 
-describe('narrow screens', () => {
-  for (const options of [phone(360), phone(390), { width: 1024, height: 768 }]) {
+describe('the desk at any width it is shown', () => {
+  for (const options of [{ width: 380, height: 740 }, { width: 414, height: 740 }, { width: 1024, height: 768 }]) {
     const narrow = options.width < 770;
     it(`${options.width} pixels wide: the window whole, ${narrow ? '' : 'no '}cut entries written out, the message box over it, the fee rules ${narrow ? 'over' : 'beside'} it, a way back after 退出`,
       withPage(options, async ({ page }) => {
-        assert.equal(await page.evaluate(() => document.scrollingElement.scrollWidth - innerWidth), 0, 'no sideways scrolling');
+        assert.ok(await page.evaluate(() => document.scrollingElement.scrollWidth <= document.scrollingElement.clientWidth), 'no sideways scrolling');
         // An entry its list cuts is written out whole under the window, where touch shows no tooltip.
         await page.click('#Option1_1');
         const cut = await page.$eval('#List1', (list) => [...list.options].find((entry) => entry.title)?.text);
@@ -244,6 +254,35 @@ describe('narrow screens', () => {
         assert.equal(onTop, 'Form1-reopen');
       }));
   }
+});
+
+describe('what the page adds below the window', () => {
+  it('keeps the court\'s figure on the device, charges it at the next 计算, refuses one outside its range in the core\'s words', withPage({}, async ({ page }) => {
+    const calculator = new core.Calculator();
+    const row = '.figure-row[data-type="1、离婚案件"]';
+    const setFigure = async (text) => {
+      await page.click(`${row} input`, { count: 3 });
+      await page.type(`${row} input`, text);
+      await page.keyboard.press('Tab');
+      return page.$eval(`${row} .figure-note`, (note) => note.textContent);
+    };
+    await page.click('#figures summary');
+    assert.equal(await setFigure('400'), calculator.setFigure('1、离婚案件', '400'));
+    assert.equal(await setFigure('200'), '');
+    await page.reload();
+    await page.waitForSelector('html[data-ready]');
+    await page.click('#List1 option:nth-child(2)');
+    await page.click('#Command1');
+    assert.equal(await page.$eval('#txtFysf', (fee) => fee.value), '200.00');
+    calculator.delete();
+  }));
+
+  it('leaves 计算 its click when a larger minimum font size widens the maker\'s lines', withPage({}, async ({ page }) => {
+    await page.$$eval('.client .maker', (lines) => lines.forEach((line) => { line.style.fontSize = '24px'; }));
+    const button = await rect(page, '#Command1');
+    assert.equal(await page.evaluate(({ x, y }) => document.elementFromPoint(x, y).id,
+      { x: button.left + button.width / 2, y: button.top + button.height / 2 }), 'Command1');
+  }));
 });
 
 describe('nothing leaves the device', () => {
