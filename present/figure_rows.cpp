@@ -37,7 +37,7 @@ std::string SetFigureText(LocalFigures& figures, std::string_view typeText,
     const NumberReading yuan = ReadNumber(yuanText);
     if (!yuan.numeric || yuan.overflow || yuan.value != std::floor(yuan.value) ||
         std::fabs(yuan.value) > 1e6) {
-        return "本地标准须为整数元";
+        return "本地标准须为整数元：" + std::string(yuanText);
     }
     return FigureRefusalNote(typeText, figures.Set(typeText, static_cast<int>(yuan.value)));
 }

@@ -5,9 +5,6 @@
 #include "present/case_notes.h"
 #include "present/figure_rows.h"
 #include "present/notice.h"
-#include "runtime/numeric_text.h"
-
-#include <cmath>
 
 namespace zq::present {
 
@@ -175,17 +172,12 @@ LocalFigures ReadFiguresText(std::string_view text, int* skipped) {
         if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }
-        const std::size_t equals = line.rfind('=');
         if (line.empty()) {
             continue;
         }
-        const NumberReading yuan =
-            ReadNumber(equals == std::string_view::npos ? "" : line.substr(equals + 1));
-        // Ranges reach 10000 yuan; a figure is whole yuan.
-        const bool whole = yuan.numeric && !yuan.overflow && yuan.value >= 0 && yuan.value <= 1e6 &&
-                           yuan.value == std::floor(yuan.value);
-        if (!whole || figures.Set(line.substr(0, equals), static_cast<int>(yuan.value)) !=
-                          LocalFigures::Refusal::None) {
+        const std::size_t equals = line.rfind('=');
+        if (equals == std::string_view::npos ||
+            !SetFigureText(figures, line.substr(0, equals), line.substr(equals + 1)).empty()) {
             ++bad;
         }
     }

@@ -234,7 +234,7 @@ TEST(FigureRows, SetClearedAndRefusedInTheCoresWords) {
     EXPECT_EQ(SetFigureText(figures, "1、离婚案件", "200"), "");
     EXPECT_EQ(SetFigureText(figures, "1、离婚案件", "400"),
               "“1、离婚案件”的本地标准应在50元至300元之间（第十三条第（二）项第1目）");
-    EXPECT_EQ(SetFigureText(figures, "1、离婚案件", "2.5"), "本地标准须为整数元");
+    EXPECT_EQ(SetFigureText(figures, "1、离婚案件", "2.5"), "本地标准须为整数元：2.5");
     EXPECT_EQ(SetFigureText(figures, "1、财产案件", "50"),
               "“1、财产案件”的收费由《办法》规定为确定数额，不能设定本地标准");
     const std::vector<FigureRow> rows = FigureRows(figures);

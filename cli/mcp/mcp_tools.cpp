@@ -68,10 +68,8 @@ class Arguments {
             return std::nullopt;
         }
         for (const auto& [type, yuan] : it->items()) {
-            if (!yuan.is_number_integer()) {
-                return "本地标准须为整数元 / a figure is whole yuan: " + type;
-            }
-            if (auto problem = SetFigure(type + "=" + yuan.dump(), figures)) {
+            const std::string yuanText = yuan.is_string() ? yuan.get<std::string>() : yuan.dump();
+            if (auto problem = SetFigure(type + "=" + yuanText, figures)) {
                 return problem;
             }
         }
