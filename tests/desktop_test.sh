@@ -76,7 +76,12 @@ gone() { ! xwininfo -id "$1" >/dev/null 2>&1; }
 hidden() { xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN; }
 motif() { xprop -id "$1" _MOTIF_WM_HINTS | sed 's/.*= //; s/,//g'; }  # flags functions ...
 probe() { /usr/bin/python3 "$here/desktop_probe.py" "$@"; }
-hears() { probe reader | grep -q "$1"; }
+# The whole of what it hears, then the search: grep -q leaving at the first match would cut the
+# probe's later writes, and under pipefail the probe's broken pipe would fail the check.
+hears() {
+  local heard
+  heard=$(probe reader) && grep -q "$1" <<<"$heard"
+}
 click() { xdotool mousemove --window "$main" "$1" "$2" click 1; }
 # The hand: outline black from the finger's tip, white inside, transparent around, the hot spot
 # on the tip.
