@@ -53,7 +53,7 @@ constexpr std::array kNonPropertyTypes{
     CaseType{"4、商标、专利、海事行政案件", Flat(100), Acceptance("第十三条第（五）项第1目")},
     CaseType{"5、其他行政案件", Flat(50), Acceptance("第十三条第（五）项第2目")},
     CaseType{"6、劳动争议案件", Flat(10), Acceptance("第十三条第（四）项")},
-    FlatAtTop("7、管辖异议不成立",
+    FlatAtTop(kJurisdictionObjection,
               Acceptance("第十三条第（六）项", {50, 100, "第十三条第（六）项"})),
     FlatAtTop("8、其他非财产案件",
               Acceptance("第十三条第（二）项第3目", {50, 100, "第十三条第（二）项第3目"})),

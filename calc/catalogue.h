@@ -17,6 +17,11 @@ inline constexpr int kClassCount = 2;
 // The classes by index: 0 litigation (mostly Article 13), 1 non-litigation (Article 14).
 inline constexpr std::array<std::string_view, kClassCount> kClassTexts{"诉讼类", "非诉讼类"};
 
+// Types that rules beyond the fee itself name: who prepays, who bears the fee, whether an appeal
+// pays.
+inline constexpr std::string_view kJurisdictionObjection = "7、管辖异议不成立";
+inline constexpr std::string_view kLabourDispute = "6、劳动争议案件";
+
 // A type names its rule and its basis in the Measures together: a row without a basis does not
 // compile.
 struct CaseType {

@@ -54,7 +54,7 @@ Burden BurdenOf(std::string_view typeText, const std::vector<HalvingReason>& out
         }
         return {BurdenRule::ApplicantBears, "第三十八条、第三十九条"};
     }
-    if (typeText == "7、管辖异议不成立") {
+    if (typeText == catalogue::kJurisdictionObjection) {
         return {BurdenRule::ObjectorBears, "第十三条第（六）项"};
     }
     if (ended(HalvingReason::Withdrawal)) {

@@ -16,8 +16,11 @@ Prepayment PrepaymentOf(std::string_view typeText, CaseStage stage) {
                                                   : PayTime::WithTheApplication,
                 false};
     }
+    if (typeText == catalogue::kJurisdictionObjection) {
+        return {Payer::Objector, PayTime::WhenTheObjectionFails, false};
+    }
     // Labour disputes are where claims for labour remuneration stand.
-    const bool labour = typeText == "6、劳动争议案件";
+    const bool labour = typeText == catalogue::kLabourDispute;
     switch (stage) {
         case CaseStage::FirstInstance:
             return {Payer::Plaintiff, PayTime::WithinSevenDays, labour};

@@ -15,7 +15,15 @@ enum class CaseStage {
 };
 
 // Who pays a fee in advance, and when (Articles 20 and 22).
-enum class Payer { Plaintiff, Defendant, ThirdParty, Appellant, RetrialApplicant, Applicant };
+enum class Payer {
+    Plaintiff,
+    Defendant,
+    ThirdParty,
+    Appellant,
+    RetrialApplicant,
+    Applicant,
+    Objector,  // the party whose jurisdiction objection failed (Article 13 (六))
+};
 enum class PayTime {
     WithinSevenDays,         // within 7 days of the court's notice (Article 22)
     WithinSevenDaysOfClaim,  // within 7 days of the counterclaim (Article 22)
@@ -24,12 +32,19 @@ enum class PayTime {
     WithTheApplication,      // when applying, or within the time the court sets (Article 22)
     AfterEnforcement,        // an enforcement fee (Article 20)
     AfterLiquidation,        // a bankruptcy fee (Article 20)
+    WhenTheObjectionFails,   // a jurisdiction objection pays only if it fails (Article 13 (六))
 };
 
 struct Prepayment {
     Payer by = Payer::Plaintiff;
     PayTime when = PayTime::WithinSevenDays;
     bool mayDefer = false;  // a claim for labour remuneration need not be prepaid (Article 20)
+
+    // Paid once the case has come that far, not in advance.
+    bool paidAfter() const {
+        return when == PayTime::AfterEnforcement || when == PayTime::AfterLiquidation ||
+               when == PayTime::WhenTheObjectionFails;
+    }
 };
 
 // Who prepays the fee of a catalogue type at a stage; for an application fee the stage is the

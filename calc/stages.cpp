@@ -5,6 +5,7 @@
 #include <array>
 
 #include "calc/basis.h"
+#include "calc/catalogue.h"
 
 namespace zq {
 namespace {
@@ -40,10 +41,14 @@ ClaimChange ChangeClaim(std::string_view typeText, std::string_view before, std:
     const Fen is = FeeOf(change.after);
     if (was < is) {
         change.topUp = is - was;
-    } else {
+    } else if (is < was) {
         change.refund = was - is;
     }
     return change;
+}
+
+bool AppealPaysFee(std::string_view typeText) {
+    return IsAcceptanceFee(typeText) && typeText != catalogue::kJurisdictionObjection;
 }
 
 std::span<const RefundGroundName> RefundGroundNames() { return kRefundGrounds; }
@@ -87,7 +92,9 @@ Refund RefundFee(RefundGround ground, std::string_view typeText, std::string_vie
         refund.applicationFee = true;
         return refund;
     }
-    const Fen paid = FeeOf(refund.outcome);
+    // A remanded appeal that paid nothing (Article 8 (三)) has nothing to refund.
+    const Fen paid =
+        ground == RefundGround::Remand && !AppealPaysFee(typeText) ? Fen() : FeeOf(refund.outcome);
     switch (ground) {
         case RefundGround::Mediation:
         case RefundGround::Withdrawal:

@@ -22,7 +22,7 @@ struct ClaimChange {
     FeeOutcome before;
     FeeOutcome after;
     std::optional<Fen> topUp;     // what is paid on a raised claim
-    std::optional<Fen> refund;    // what is refunded on a reduced one
+    std::optional<Fen> refund;    // what is refunded on a reduced one; neither: the fee stays
     bool applicationFee = false;  // refused: Article 21 is about acceptance fees
 
     bool done() const {
@@ -61,6 +61,11 @@ struct Refund {
 
     bool done() const { return !outcome.refusal && !outcome.feeText.empty() && !applicationFee; }
 };
+// Whether an appeal pays an acceptance fee at all: not against a ruling on a jurisdiction
+// objection (Article 8 (三)). The other appeals of Article 8 (三), against a refusal to accept or
+// a dismissal, have no type of their own.
+bool AppealPaysFee(std::string_view typeText);
+
 Refund RefundFee(RefundGround ground, std::string_view typeText, std::string_view amountText,
                  const LocalFigures* figures = nullptr);
 

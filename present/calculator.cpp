@@ -230,7 +230,8 @@ void Calculator::RefreshStages() {
         }
         const FeeOutcome appeal =
             ComputeFee(type, appealed_.empty() ? amount : appealed_, nullptr, &figures_);
-        extras_.appeal = appeal.feeText.empty()
+        extras_.appeal = !AppealPaysFee(type) ? "上诉案件受理费：0.00\n" + NoAppealFeeText()
+                         : appeal.feeText.empty()
                              ? CaseNote(type, appeal)
                              : "上诉案件受理费：" + WithCapitals(appeal.feeText) +
                                    "（上诉请求数额 " + appeal.amountText + " 元）\n" + AppealNote();
@@ -240,7 +241,10 @@ void Calculator::RefreshStages() {
     } else {
         const RefundGround ground =
             RefundGroundNames()[static_cast<std::size_t>(refundGround_)].ground;
-        const Refund refund = RefundFee(ground, type, amount, &figures_);
+        // A remand refunds the second-instance fee: that of the amount appealed, where one is
+        // typed.
+        const bool remand = ground == RefundGround::Remand && !appealed_.empty();
+        const Refund refund = RefundFee(ground, type, remand ? appealed_ : amount, &figures_);
         extras_.refund =
             refund.done() ? RefundLine(ground, refund) : RefundNote(type, ground, refund);
     }

@@ -29,6 +29,9 @@ PrepayWords WordsOf(const Prepayment& prepayment) {
         case Payer::Applicant:
             words.by = "申请人";
             break;
+        case Payer::Objector:
+            words.by = "提出管辖权异议的当事人";
+            break;
     }
     words.article = "第二十条、第二十二条";
     switch (prepayment.when) {
@@ -49,12 +52,16 @@ PrepayWords WordsOf(const Prepayment& prepayment) {
             words.when = "提出申请时或者在人民法院指定的期限内";
             break;
         case PayTime::AfterEnforcement:
-            words.when = "执行后交纳，不由申请人预交";
+            words.when = "执行后交纳，不预交";
             words.article = "第二十条";
             break;
         case PayTime::AfterLiquidation:
-            words.when = "清算后交纳，不由申请人预交";
+            words.when = "清算后交纳，不预交";
             words.article = "第二十条";
+            break;
+        case PayTime::WhenTheObjectionFails:
+            words.when = "异议不成立的才交纳，不预交";
+            words.article = "第十三条第（六）项";
             break;
     }
     if (prepayment.mayDefer) {
@@ -65,14 +72,18 @@ PrepayWords WordsOf(const Prepayment& prepayment) {
 
 std::string PrepayLine(const Prepayment& prepayment) {
     const PrepayWords words = WordsOf(prepayment);
-    return "预交：" + words.by + "，" + words.when + "（" + words.article + "）" +
-           (words.note.empty() ? "" : "；" + words.note);
+    return (prepayment.paidAfter() ? "交纳：" : "预交：") + words.by + "，" + words.when + "（" +
+           words.article + "）" + (words.note.empty() ? "" : "；" + words.note);
 }
 
 std::string AppealNote() {
     return "对财产案件提起上诉的，按照不服一审判决部分的上诉请求数额交纳案件受理费（第十七条）；对"
            "不"
            "予受理、驳回起诉和管辖权异议裁定不服提起上诉的，不交纳案件受理费（第八条第（三）项）。";
+}
+
+std::string NoAppealFeeText() {
+    return "对管辖权异议裁定不服提起上诉的，不交纳案件受理费（第八条第（三）项）";
 }
 
 std::string RetrialNote() {
@@ -89,6 +100,8 @@ std::vector<std::string> ChangeLines(const ClaimChange& change) {
     if (change.topUp) {
         lines.push_back("增加诉讼请求数额，按增加后的数额计算补交：" +
                         WithCapitals(change.topUp->ShownText()) + "（第二十一条第（一）项）");
+    } else if (!change.refund) {
+        lines.push_back("变更前后收费相同，无需补交或退还（第二十一条）");
     } else {
         lines.push_back("减少诉讼请求数额，在法庭调查终结前提出的，按减少后的数额计算退还：" +
                         WithCapitals(change.refund->ShownText()) +

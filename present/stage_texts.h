@@ -20,12 +20,15 @@ struct PrepayWords {
     std::string note;  // "追索劳动报酬的案件可以不预交案件受理费（第二十条）" or empty
 };
 PrepayWords WordsOf(const Prepayment& prepayment);
-// "预交：原告，自接到人民法院交纳诉讼费用通知次日起7日内（第二十条、第二十二条）".
+// "预交：原告，自接到人民法院交纳诉讼费用通知次日起7日内（第二十条、第二十二条）"; "交纳：…"
+// for a fee paid after the fact.
 std::string PrepayLine(const Prepayment& prepayment);
 
 // When an appeal or a retrial pays at all, for its explanation.
 std::string AppealNote();
 std::string RetrialNote();
+// Why an appeal on the type pays nothing (calc's AppealPaysFee).
+std::string NoAppealFeeText();
 
 // "变更后补交：100.00（第二十一条）" and the like, one line each; the refusal when there is none.
 std::vector<std::string> ChangeLines(const ClaimChange& change);

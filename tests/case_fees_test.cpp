@@ -130,7 +130,8 @@ TEST(Stages, AChangedClaimTopsUpOrRefundsTheDifference) {
     const ClaimChange reduced = ChangeClaim("1、财产案件", "1000000", "500000");
     EXPECT_EQ(reduced.refund, Shown("5000.00"));
     EXPECT_FALSE(reduced.topUp.has_value());
-    EXPECT_EQ(ChangeClaim("1、离婚案件", "100", "150000").refund, Shown("0.00"));
+    const ClaimChange same = ChangeClaim("1、离婚案件", "100", "150000");
+    EXPECT_TRUE(same.done() && !same.topUp && !same.refund);
     EXPECT_TRUE(ChangeClaim("1、执行案件", "1", "2").applicationFee);
     EXPECT_FALSE(ChangeClaim("1、财产案件", "1", "abc").done());
     const ClaimChange unread = ChangeClaim("1、财产案件", "abc", "100000");
@@ -155,6 +156,11 @@ TEST(Stages, RefundsByTheirGround) {
         EXPECT_EQ(answer.kept, Shown(kept)) << static_cast<int>(ground);
     }
     EXPECT_TRUE(RefundFee(Mediation, "1、执行案件", "10001").applicationFee);
+    // Article 8 (三): an appeal on a jurisdiction objection pays nothing, so a remand refunds
+    // nothing.
+    EXPECT_TRUE(AppealPaysFee("1、财产案件"));
+    EXPECT_FALSE(AppealPaysFee("7、管辖异议不成立"));
+    EXPECT_EQ(RefundFee(Remand, "7、管辖异议不成立", "").refund, Fen());
     EXPECT_EQ(ParseRefundGround("移送刑事"), Criminal);
     EXPECT_EQ(ParseRefundGround("remand"), Remand);
     EXPECT_FALSE(ParseRefundGround("退费").has_value());
@@ -178,7 +184,9 @@ TEST(Prepayment, ByTheStageAndTheKindOfFee) {
           std::tuple{"2、破产案件", FirstInstance, Payer::Applicant, PayTime::AfterLiquidation,
                      false},
           std::tuple{"1、申请诉讼保全措施案件", FirstInstance, Payer::Applicant,
-                     PayTime::WithTheApplication, false}}) {
+                     PayTime::WithTheApplication, false},
+          std::tuple{"7、管辖异议不成立", FirstInstance, Payer::Objector,
+                     PayTime::WhenTheObjectionFails, false}}) {
         const Prepayment prepayment = PrepaymentOf(type, stage);
         EXPECT_EQ(prepayment.by, by) << type;
         EXPECT_EQ(prepayment.when, when) << type;

@@ -105,6 +105,10 @@ INSTANTIATE_TEST_SUITE_P(
         Printed{{"--json", "1、财产案件", "abc"}, kExitFailed, nullptr, "标的中请输入数字！\n"},
         // The later stages of a case.
         Printed{{"--appeal", "1、财产案件", "10001"}, kExitOk, "50.03（上诉，依第十七条）\n", ""},
+        Printed{{"--appeal", "7、管辖异议不成立"},
+                kExitOk,
+                "0.00（上诉，依第八条第（三）项不交纳）\n",
+                ""},
         Printed{{"--retrial", "1、执行案件", "10001"},
                 kExitFailed,
                 "",

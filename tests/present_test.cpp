@@ -212,6 +212,26 @@ TEST(Calculator, EntriesOfTheExtrasBelongToOneCase) {
     EXPECT_EQ(calculator.refundGround(), -1);
 }
 
+TEST(Calculator, TheLaterStagesOfTheCaseOnScreen) {
+    Calculator calculator = Loaded();
+    calculator.TypeAmount("1000000");
+    calculator.Command1Click();
+    calculator.TypeAppealed("300000");
+    calculator.ChooseRefundGround(2);  // 发回重审: the appeal fee comes back
+    EXPECT_TRUE(calculator.extras().appeal.starts_with("上诉案件受理费：5800.00"));
+    EXPECT_TRUE(calculator.extras().refund.starts_with("退还：5800.00"));
+    calculator.TypeChangedAmount("1000000");
+    EXPECT_EQ(calculator.extras().change.substr(calculator.extras().change.rfind('\n') + 1),
+              "变更前后收费相同，无需补交或退还（第二十一条）");
+    ASSERT_TRUE(calculator.ChooseType("7、管辖异议不成立"));
+    calculator.Command1Click();
+    EXPECT_EQ(calculator.extras().appeal,
+              "上诉案件受理费：0.00\n"
+              "对管辖权异议裁定不服提起上诉的，不交纳案件受理费（第八条第（三）项）");
+    EXPECT_EQ(calculator.extras().prepay,
+              "交纳：提出管辖权异议的当事人，异议不成立的才交纳，不预交（第十三条第（六）项）");
+}
+
 TEST(Calculator, TheReverseQuestionAndTheSearchForAType) {
     Calculator calculator = Loaded();
     EXPECT_EQ(calculator.AmountsAnswer("13800"),

@@ -303,6 +303,16 @@ ModeAnswer AnswerStage(const ModeRequest& request, CaseStage stage) {
             prepared, ex, appeal ? "上诉案件受理费（第十七条）" : "再审案件受理费（第十九条）");
     }
     json object = CaseFields(prepared, ex);
+    if (appeal && !AppealPaysFee(prepared.type)) {
+        object["fee"] = "0.00";
+        object["fee_value"] = 0;
+        object["fee_capitals"] = Capitals("0.00");
+        object["article"] = "第八条第（三）项";
+        object["when_due"] = present::NoAppealFeeText();
+        object["prepay"] = nullptr;
+        return {
+            "0.00（上诉，依第八条第（三）项不交纳）", object, false, true, prepared.nameNote, {}};
+    }
     object["article"] = appeal ? "第十七条" : "第十九条";
     object["when_due"] = appeal ? present::AppealNote() : present::RetrialNote();
     return {ex.outcome.feeText + "（" + (appeal ? "上诉，依第十七条" : "再审，依第十九条") + "）",
