@@ -52,8 +52,11 @@ std::optional<std::vector<HalvingReason>> ParseHalvingReasons(std::string_view t
             }
         }
         const std::string_view word = text.substr(0, cut);
-        more = cut != std::string_view::npos;  // a separator promises another word
+        more = cut != std::string_view::npos;
         text = more ? text.substr(cut + skip) : std::string_view();
+        if (word.empty()) {
+            continue;  // a doubled or trailing separator, as typed in a hurry
+        }
         const auto found = std::find_if(
             kReasonNames.begin(), kReasonNames.end(),
             [word](const auto& name) { return name.chinese == word || name.ascii == word; });

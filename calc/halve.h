@@ -33,7 +33,8 @@ std::span<const HalvingReasonName> HalvingReasonNames();
 std::string_view ArticleOf(HalvingReason reason);
 
 // Reads "调解", "撤诉", "简易程序", "反诉" or their ASCII aliases, several joined by "," or, as a
-// Chinese input method types them, "，" or "、". Nothing for an unknown word or an empty list.
+// Chinese input method types them, "，" or "、"; an empty word between separators is skipped.
+// Nothing for an unknown word or a list without a word.
 std::optional<std::vector<HalvingReason>> ParseHalvingReasons(std::string_view text);
 
 // Whether the halving articles reach the type's fee: only acceptance fees (Article 13 types).

@@ -13,7 +13,8 @@ constexpr std::size_t kFlushAt = 1 << 16;
 
 class LineAnswerer {
   public:
-    LineAnswerer(std::FILE* out, BatchFormat format) : out_(out), format_(format) {
+    LineAnswerer(std::FILE* out, BatchFormat format, const LocalFigures* figures)
+        : out_(out), format_(format), figures_(figures) {
         buffer_.reserve(kFlushAt * 2);
     }
     ~LineAnswerer() { Flush(); }
@@ -33,7 +34,8 @@ class LineAnswerer {
         const std::string_view type = line.substr(0, tab);
         const std::string_view amount =
             tab == std::string_view::npos ? std::string_view() : line.substr(tab + 1);
-        const CaseAnswer answer = PriceCase(type, amount, format_ == BatchFormat::JsonLines);
+        const CaseAnswer answer =
+            PriceCase(type, amount, format_ == BatchFormat::JsonLines, figures_);
         allOk_ = allOk_ && answer.ok();
         if (format_ == BatchFormat::JsonLines) {
             buffer_.append(Dump(CaseObject(type, answer))).push_back('\n');
@@ -64,14 +66,15 @@ class LineAnswerer {
   private:
     std::FILE* out_;
     BatchFormat format_;
+    const LocalFigures* figures_;
     std::string buffer_;
     bool allOk_ = true;
 };
 
 }  // namespace
 
-bool RunBatch(std::FILE* in, std::FILE* out, BatchFormat format) {
-    LineAnswerer answerer(out, format);
+bool RunBatch(std::FILE* in, std::FILE* out, BatchFormat format, const LocalFigures* figures) {
+    LineAnswerer answerer(out, format, figures);
     std::string pending;
     std::size_t scanned = 0;  // the start of pending is known to hold no line feed
     for (;;) {

@@ -15,6 +15,7 @@
 #include "cli/modes/mode.h"
 #include "present/kept_figures.h"
 #include "present/stage_texts.h"
+#include "runtime/fen.h"
 
 namespace zq::cli {
 namespace {
@@ -111,7 +112,9 @@ bool IsOption(const Mode* mode, std::string_view option) {
     return mode != nullptr && mode->option == option;
 }
 
-// Options come first; "--" ends them, so that a type or an amount may begin with "-".
+// Options may stand before or after the case ("courtfee 财产 100 --json"); after the type only a
+// long option is one, since an amount may begin with "-" ("-5" is refused as negative, not taken
+// for an option). "--" ends the options, so that a type or an amount may begin with "--".
 std::optional<std::string> ParseOptions(int argc, const char* const* argv, Options& options) {
     int i = 1;
     // The value after an option; nothing when the arguments end first.
@@ -124,8 +127,11 @@ std::optional<std::string> ParseOptions(int argc, const char* const* argv, Optio
             ++i;
             break;
         }
-        if (arg.size() < 2 || arg.front() != '-') {
-            break;
+        const bool option = options.positional.empty() ? arg.size() >= 2 && arg.front() == '-'
+                                                       : arg.size() > 2 && arg.starts_with("--");
+        if (!option) {
+            options.positional.push_back(arg);
+            continue;
         }
         if (arg == "--help" || arg == "-h") {
             options.help = true;
@@ -173,6 +179,10 @@ std::optional<std::string> ParseOptions(int argc, const char* const* argv, Optio
                 if (auto problem = ReadArgument(*follows, *text, checked)) {
                     return problem;
                 }
+                // "--change 财产 100": the new amount forgotten, the type taken for it.
+                if (follows->kind == ArgKind::Money && !ReadMoney(*text).numeric) {
+                    return std::string(mode->valueProblem) + ": " + std::string(*text);
+                }
                 options.values.emplace_back(follows, *text);
             }
         } else {
@@ -185,15 +195,32 @@ std::optional<std::string> ParseOptions(int argc, const char* const* argv, Optio
     return std::nullopt;
 }
 
+// The local figures in force: those kept, then each --figure over them. The kept file's lines
+// that cannot be read are said on stderr; a refused --figure is returned.
+std::optional<std::string> ReadFigures(const Options& options, LocalFigures& figures,
+                                       std::FILE* err) {
+    int skipped = 0;
+    figures = present::LoadKeptFigures(&skipped);
+    if (skipped > 0) {
+        const std::string count = std::to_string(skipped);
+        WriteLine(err,
+                  "courtfee: 本地标准文件中有 " + count + " 行无法读取，已略过 / " + count +
+                      " lines of the kept figures skipped: " + present::KeptFiguresPath().string());
+    }
+    for (const std::string_view figure : options.figures) {
+        if (auto problem = SetFigure(figure, figures)) {
+            return problem;
+        }
+    }
+    return std::nullopt;
+}
+
 int Answer(const Mode& mode, const Options& options, std::FILE* out, std::FILE* err) {
     ModeRequest request;
     request.capitals = options.capitals;
-    request.figures = present::LoadKeptFigures();
-    for (const std::string_view figure : options.figures) {
-        if (const auto problem = SetFigure(figure, request.figures)) {
-            WriteLine(err, *problem);
-            return kExitFailed;
-        }
+    if (const auto problem = ReadFigures(options, request.figures, err)) {
+        WriteLine(err, *problem);
+        return kExitFailed;
     }
     for (const auto& [arg, text] : options.values) {
         const ArgSpec* spec = arg;
@@ -230,9 +257,10 @@ int Answer(const Mode& mode, const Options& options, std::FILE* out, std::FILE* 
 }
 
 // --set-figure: keeps a figure, or clears it ("TYPE="), in the user's configuration.
-int KeepFigure(std::string_view figure, std::FILE* out, std::FILE* err) {
-    LocalFigures figures = present::LoadKeptFigures();
-    if (const auto problem = SetFigure(figure, figures)) {
+int KeepFigure(const Options& options, std::FILE* out, std::FILE* err) {
+    LocalFigures figures;
+    ReadFigures(options, figures, err);  // no --figure goes with --set-figure
+    if (const auto problem = SetFigure(*options.keepFigure, figures)) {
         WriteLine(err, *problem);
         return kExitFailed;
     }
@@ -258,14 +286,30 @@ int Run(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::F
         WriteLine(out, "courtfee (ZorvikQuillet) " ZQ_VERSION);
         return kExitOk;
     }
-    if (options.modeOptions.size() + options.batch + options.mcp + options.capitals +
-            options.keepFigure.has_value() >
-        1) {
-        return UsageError(err, "这些选项不能同时使用 / these options do not go together");
+    // The options that each ask for a different answer; --capitals goes with the modes that
+    // write it.
+    std::vector<std::string_view> asked = options.modeOptions;
+    const bool capitalsTaken =
+        !options.batch && !options.mcp && !options.keepFigure && options.modeOptions.size() <= 1 &&
+        (options.mode == nullptr ? Modes().front() : *options.mode).takesCapitals;
+    for (const auto& [given, name] :
+         {std::pair{options.batch, "--batch"}, std::pair{options.mcp, "--mcp"},
+          std::pair{options.capitals && !capitalsTaken, "--capitals"},
+          std::pair{options.keepFigure.has_value(), "--set-figure"}}) {
+        if (given) {
+            asked.push_back(name);
+        }
+    }
+    if (asked.size() > 1) {
+        std::string names;
+        for (const std::string_view name : asked) {
+            names += " " + std::string(name);
+        }
+        return UsageError(err, "这些选项不能同时使用 / these options do not go together:" + names);
     }
     if (options.mcp || options.batch || options.keepFigure) {
         if (!options.positional.empty() || (options.json && !options.batch) ||
-            !options.figures.empty()) {
+            (!options.figures.empty() && !options.batch)) {
             return UsageError(err, options.mcp     ? "--mcp 不带参数 / --mcp takes no arguments"
                                    : options.batch ? "--batch 不带参数 / --batch takes no arguments"
                                                    : "--set-figure 不带其他参数 / --set-figure "
@@ -276,9 +320,15 @@ int Run(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::F
             return kExitOk;
         }
         if (options.keepFigure) {
-            return KeepFigure(*options.keepFigure, out, err);
+            return KeepFigure(options, out, err);
         }
-        return RunBatch(in, out, options.json ? BatchFormat::JsonLines : BatchFormat::Tabs)
+        LocalFigures figures;
+        if (const auto problem = ReadFigures(options, figures, err)) {
+            WriteLine(err, *problem);
+            return kExitFailed;
+        }
+        return RunBatch(in, out, options.json ? BatchFormat::JsonLines : BatchFormat::Tabs,
+                        figures.empty() ? nullptr : &figures)
                    ? kExitOk
                    : kExitFailed;
     }

@@ -157,6 +157,17 @@ std::vector<std::string> NotesOf(std::string_view typeText, const FeeTrace& trac
     return notes;
 }
 
+std::vector<std::string> NotesBesideTheFee(const FeeBreakdown& ex, bool typeFromName) {
+    std::vector<std::string> notes;
+    for (const Departure departure : ex.departures) {
+        if (departure == Departure::LocalFigure ||
+            (typeFromName && departure == Departure::PublicSummonsAsPayment)) {
+            notes.push_back(WordsOfDeparture(departure, ex));
+        }
+    }
+    return notes;
+}
+
 std::vector<ExplanationLine> ExplanationLines(const FeeBreakdown& ex) {
     if (!ex.priced()) {
         return {};

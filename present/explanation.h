@@ -34,6 +34,11 @@ BreakdownWords WordsOf(const FeeBreakdown& breakdown);
 std::vector<std::string> NotesOf(std::string_view typeText, const FeeTrace& trace,
                                  const LocalFigures* figures = nullptr);
 
+// The notes a reader of the fee alone must still see, said beside `courtfee`'s plain answer: that
+// a court's local figure was charged, and, for a type found from a name, that the type charges the
+// name otherwise than the name's own article (a public summons priced as a payment order).
+std::vector<std::string> NotesBesideTheFee(const FeeBreakdown& breakdown, bool typeFromName);
+
 // How a line of the explanation is set: a step keeps to one line, a sentence may wrap, and the
 // result (the fee and its capitals) stands out.
 enum class LineStyle { Step, Sentence, Result };

@@ -15,9 +15,10 @@ std::string ArticlesText(const std::vector<std::string_view>& articles) {
     return text;
 }
 
-std::string HalvedLine(const HalvedFee& halving) {
-    return halving.halved->Text() + "（全额 " + halving.outcome.feeText + "，依" +
-           ArticlesText(halving.articles) + "减半交纳）";
+std::string HalvedLine(const HalvedFee& halving, bool capitals) {
+    const std::string halved = halving.halved->Text();
+    return (capitals ? WithCapitals(halved) : halved) + "（全额 " + halving.outcome.feeText +
+           "，依" + ArticlesText(halving.articles) + "减半交纳）";
 }
 
 std::string CompoundingNote(const HalvedFee& halving) {

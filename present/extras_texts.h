@@ -16,8 +16,8 @@ namespace zq::present {
 // "第十五条、第十六条": each article once, in the order given.
 std::string ArticlesText(const std::vector<std::string_view>& articles);
 
-// "25.02（全额 50.03，依第十五条减半交纳）".
-std::string HalvedLine(const HalvedFee& halving);
+// "25.02（全额 50.03，依第十五条减半交纳）", the halved fee with its capitals when asked.
+std::string HalvedLine(const HalvedFee& halving, bool capitals = false);
 
 // Where grounds of more than one article are combined: that the Measures do not say whether they
 // compound, and that the fee is halved once. Empty otherwise.

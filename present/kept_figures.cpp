@@ -41,7 +41,7 @@ std::filesystem::path KeptFiguresPath() {
     return folder.empty() ? folder : folder / kFileName;
 }
 
-LocalFigures LoadKeptFigures() {
+LocalFigures LoadKeptFigures(int* skipped) {
     const std::filesystem::path path = KeptFiguresPath();
     std::ifstream file(path, std::ios::binary);
     if (path.empty() || !file) {
@@ -49,7 +49,7 @@ LocalFigures LoadKeptFigures() {
     }
     std::ostringstream text;
     text << file.rdbuf();
-    return ReadFiguresText(text.str());
+    return ReadFiguresText(text.str(), skipped);
 }
 
 bool SaveKeptFigures(const LocalFigures& figures) {

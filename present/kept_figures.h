@@ -14,8 +14,8 @@ namespace zq::present {
 std::filesystem::path KeptFiguresPath();
 
 // The figures kept; none when there is no file. Lines that no longer hold a figure that can be
-// set are skipped.
-LocalFigures LoadKeptFigures();
+// set are skipped, and counted in `skipped` when given.
+LocalFigures LoadKeptFigures(int* skipped = nullptr);
 
 // Keeps the figures, the folder made if need be; false when the file cannot be written.
 bool SaveKeptFigures(const LocalFigures& figures);

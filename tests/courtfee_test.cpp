@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <utility>
@@ -23,6 +24,15 @@ namespace {
 using nlohmann::json;
 using test_support::CommandRun;
 using test_support::Courtfee;
+
+// The command and the MCP server read the figures a user keeps; the tests run with none of the
+// developer's own.
+const std::string kNoConfig = ::testing::TempDir() + "courtfee-no-config";
+class WithoutKeptFigures : public ::testing::Environment {
+    void SetUp() override { setenv("XDG_CONFIG_HOME", kNoConfig.c_str(), 1); }
+};
+[[maybe_unused]] const auto* const kWithoutKeptFigures =
+    ::testing::AddGlobalTestEnvironment(new WithoutKeptFigures);
 
 struct Printed {
     std::vector<std::string> args;
@@ -79,6 +89,11 @@ INSTANTIATE_TEST_SUITE_P(
                 kExitOk,
                 "25.02（全额 50.03，依第十五条减半交纳）\n",
                 ""},
+        // Options after the case, a reason given twice, a trailing comma, the halved capitals.
+        Printed{{"--halve", "调解,", "1、财产案件", "10001", "--halve", "调解", "--capitals"},
+                kExitOk,
+                "25.02（人民币贰拾伍元零贰分）（全额 50.03，依第十五条减半交纳）\n",
+                ""},
         Printed{{"--halve", "撤诉", "1、执行案件", "10001"},
                 kExitFailed,
                 "",
@@ -128,7 +143,17 @@ INSTANTIATE_TEST_SUITE_P(
                 ""},
         Printed{{"--split", "1", "7、管辖异议不成立", "1"}, kExitFailed, "", nullptr},
         // A court's figure within the range, for one call; outside it, refused with the range.
-        Printed{{"--figure", "离婚=200", "1、离婚案件"}, kExitOk, "200.00\n", ""},
+        Printed{{"--figure", "离婚=200", "1、离婚案件"},
+                kExitOk,
+                "200.00\n",
+                "说明：按本地标准计收200元；第十三条第（二）项第1目规定每件交纳50元至300元。\n"},
+        // Asked by the name of what the type prices otherwise than the name's own article.
+        Printed{
+            {"公示催告", "10000"},
+            kExitOk,
+            "16.67\n",
+            "按“1、支付令、公示催告案件”计算\n说明：申请公示催告的，第十四条第（四）项规定每件交"
+            "纳100元；本类型一律比照支付令，按财产案件受理费标准的1/3计算。\n"},
         Printed{{"--figure", "1、离婚案件=400", "1、离婚案件"},
                 kExitFailed,
                 "",
@@ -188,6 +213,8 @@ TEST(Courtfee, UsageMistakesSayWhatAndWhereToLook) {
                                                {"--amount-for", "1、财产案件"},
                                                {"--split"},
                                                {"--split", "1", "1、财产案件"},
+                                               {"--change", "1、财产案件", "100"},
+                                               {"1、财产案件", "100", "--batch"},
                                                {"--mcp", "x"}}) {
         const CommandRun run = Courtfee(args);
         EXPECT_EQ(run.status, kExitUsage) << run.err;
@@ -196,6 +223,9 @@ TEST(Courtfee, UsageMistakesSayWhatAndWhereToLook) {
         EXPECT_TRUE(run.err.starts_with("courtfee: ")) << run.err;
         EXPECT_TRUE(run.err.ends_with("courtfee --help for the usage\n")) << run.err;
     }
+    EXPECT_TRUE(Courtfee({"--capitals", "--explain", "1、财产案件"})
+                    .err.starts_with("courtfee: 这些选项不能同时使用 / these options do not go "
+                                     "together: --explain --capitals\n"));
 }
 
 // On Windows a console's input is bridged only for the modes that read it, so that a single fee
@@ -308,7 +338,11 @@ TEST(CourtfeeFigures, KeptUntilCleared) {
     std::filesystem::remove_all(folder);
     ASSERT_EQ(setenv("XDG_CONFIG_HOME", folder.c_str(), 1), 0);
     EXPECT_EQ(Courtfee({"--set-figure", "离婚=200"}).status, kExitOk);
-    EXPECT_EQ(Courtfee({"1、离婚案件"}).out, "200.00\n");
+    EXPECT_EQ(Courtfee({"--batch"}, "1、离婚案件\n").out, "1、离婚案件\t0\t200.00\t\n");
+    std::ofstream(folder + "/zorvikquillet/figures", std::ios::app) << "1、离婚案件=9999\n";
+    const CommandRun priced = Courtfee({"1、离婚案件"});
+    EXPECT_EQ(priced.out, "200.00\n");
+    EXPECT_TRUE(priced.err.starts_with("courtfee: 本地标准文件中有 1 行无法读取")) << priced.err;
     EXPECT_NE(
         Courtfee({"--figures"})
             .out.find("1、离婚案件\t50元至300元（第十三条第（二）项第1目）\t本地标准 200 元\n"),
@@ -319,7 +353,7 @@ TEST(CourtfeeFigures, KeptUntilCleared) {
     EXPECT_EQ(Courtfee({"--set-figure", "离婚=301"}).status, kExitFailed);
     EXPECT_EQ(Courtfee({"--set-figure", "1、离婚案件="}).status, kExitOk);
     EXPECT_EQ(Courtfee({"1、离婚案件"}).out, "300.00\n");
-    unsetenv("XDG_CONFIG_HOME");
+    setenv("XDG_CONFIG_HOME", kNoConfig.c_str(), 1);
     std::filesystem::remove_all(folder);
 }
 

@@ -78,10 +78,10 @@ TEST(McpSession, HandshakeToolsAndResults) {
                  Call(8, "halve_court_fee",
                       R"({"reasons":["调解","简易程序"],"type":"1、财产案件","amount":"10001"})"));
     EXPECT_EQ(answer["result"]["structuredContent"]["halved_fee"], "25.02");
-    // The text is the command's own line.
+    // The text is the command's own line, with the capitals.
     EXPECT_EQ(
         answer["result"]["content"][0]["text"],
-        "25.02（全额 50.03，依第十五条、第十六条减半交纳）\n"
+        "25.02（人民币贰拾伍元零贰分）（全额 50.03，依第十五条、第十六条减半交纳）\n"
         "说明：同时符合第十五条、第十六条的，是否累计减半，《办法》未作规定；本程序只减半一次。");
     answer = Ask(server, Call(9, "list_case_types", "{}"));
     EXPECT_EQ(answer["result"]["structuredContent"]["classes"].size(), 2U);
@@ -116,7 +116,8 @@ TEST(McpSession, NamesClaimsAndLocalFigures) {
                                    R"({"type":"离婚","amount":[200000,"100,000"],)"
                                    R"("figures":{"离婚":200}})"));
     EXPECT_EQ(answer["result"]["content"][0]["text"],
-              "按“1、离婚案件”计算\n700.00（人民币柒佰元整）");
+              "按“1、离婚案件”计算\n说明：按本地标准计收200元；第十三条第（二）项第1目规定每件"
+              "交纳50元至300元。\n700.00（人民币柒佰元整）");
     const json& fee = answer["result"]["structuredContent"];
     EXPECT_EQ(fee["type"], "1、离婚案件");
     EXPECT_EQ(fee["type_given"], "离婚");

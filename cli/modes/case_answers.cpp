@@ -66,6 +66,17 @@ FeeBreakdown Explain(const Prepared& prepared, const ModeRequest& request, CaseS
     return ex;
 }
 
+// What stderr says beside a plain answer: the type a name was priced as, and the notes a reader of
+// the fee alone must still see.
+std::string Beside(const Prepared& prepared, const FeeBreakdown& ex) {
+    std::string said = prepared.nameNote;
+    for (const std::string& note :
+         present::NotesBesideTheFee(ex, prepared.given != prepared.type)) {
+        said += (said.empty() ? "说明：" : "\n说明：") + note;
+    }
+    return said;
+}
+
 // The answer for a case that has no fee: the note, and the fields of a case.
 ModeAnswer NoFee(const Prepared& prepared, const FeeBreakdown& ex) {
     return {present::CaseNote(ex.type, ex.outcome),
@@ -96,14 +107,15 @@ std::string Dump(const json& object) {
     return object.dump(-1, ' ', false, json::error_handler_t::replace);
 }
 
-CaseAnswer PriceCase(std::string_view typeText, std::string_view amountText, bool withNotes) {
+CaseAnswer PriceCase(std::string_view typeText, std::string_view amountText, bool withNotes,
+                     const LocalFigures* figures) {
     FeeTrace trace;
-    FeeOutcome outcome = ComputeFee(typeText, amountText, withNotes ? &trace : nullptr);
+    FeeOutcome outcome = ComputeFee(typeText, amountText, withNotes ? &trace : nullptr, figures);
     std::string note = present::CaseNote(typeText, outcome);
     CaseAnswer answer{
         std::move(outcome.amountText), std::move(outcome.feeText), std::move(note), {}};
     if (withNotes && answer.ok()) {
-        answer.notes = present::NotesOf(typeText, trace);
+        answer.notes = present::NotesOf(typeText, trace, figures);
     }
     return answer;
 }
@@ -213,7 +225,7 @@ ModeAnswer AnswerPrice(const ModeRequest& request) {
                    CaseFields(prepared, ex),
                    false,
                    true,
-                   prepared.nameNote,
+                   Beside(prepared, ex),
                    {}};
     // Bills are not written in capitals from 1 万亿 yuan up; the fee still stands.
     if (request.capitals && !FeeCapitals(fee)) {
@@ -277,11 +289,12 @@ ModeAnswer AnswerHalve(const ModeRequest& request) {
     if (!compounding.empty()) {
         object["notes"].push_back(compounding);
     }
-    const std::string text = !halving.done() ? note
-                             : compounding.empty()
-                                 ? present::HalvedLine(halving)
-                                 : present::HalvedLine(halving) + "\n说明：" + compounding;
-    return {text, object, !halving.done(), true, prepared.nameNote, {}};
+    const std::string line =
+        halving.done() ? present::HalvedLine(halving, request.capitals) : std::string();
+    const std::string text = !halving.done()       ? note
+                             : compounding.empty() ? line
+                                                   : line + "\n说明：" + compounding;
+    return {text, object, !halving.done(), true, Beside(prepared, ex), {}};
 }
 
 namespace {
@@ -310,8 +323,12 @@ ModeAnswer AnswerStage(const ModeRequest& request, CaseStage stage) {
         object["article"] = "第八条第（三）项";
         object["when_due"] = present::NoAppealFeeText();
         object["prepay"] = nullptr;
-        return {
-            "0.00（上诉，依第八条第（三）项不交纳）", object, false, true, prepared.nameNote, {}};
+        return {"0.00（上诉，依第八条第（三）项不交纳）",
+                object,
+                false,
+                true,
+                Beside(prepared, ex),
+                {}};
     }
     object["article"] = appeal ? "第十七条" : "第十九条";
     object["when_due"] = appeal ? present::AppealNote() : present::RetrialNote();
@@ -319,7 +336,7 @@ ModeAnswer AnswerStage(const ModeRequest& request, CaseStage stage) {
             object,
             false,
             true,
-            prepared.nameNote,
+            Beside(prepared, ex),
             {}};
 }
 
@@ -361,7 +378,7 @@ ModeAnswer AnswerChange(const ModeRequest& request) {
     for (const std::string& line : present::ChangeLines(change)) {
         text += line + "\n";
     }
-    return {text, object, false, true, prepared.nameNote, {}};
+    return {text, object, false, true, Beside(prepared, after), {}};
 }
 
 ModeAnswer AnswerRefund(const ModeRequest& request) {
@@ -390,7 +407,7 @@ ModeAnswer AnswerRefund(const ModeRequest& request) {
             object,
             !refund.done(),
             true,
-            prepared.nameNote,
+            Beside(prepared, paid),
             {}};
 }
 
@@ -464,7 +481,7 @@ ModeAnswer AnswerSplit(const ModeRequest& request) {
     for (const std::string& line : present::SplitLines(prepared.type, split, request.awarded)) {
         text += line + "\n";
     }
-    return {text, object, false, true, prepared.nameNote, {}};
+    return {text, object, false, true, Beside(prepared, ex), {}};
 }
 
 ModeAnswer AnswerList(const ModeRequest& /*request*/) {

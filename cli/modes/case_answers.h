@@ -21,8 +21,8 @@ struct CaseAnswer {
     std::vector<std::string> notes;  // where the figure is a choice (with `withNotes`)
     bool ok() const { return note.empty(); }
 };
-CaseAnswer PriceCase(std::string_view typeText, std::string_view amountText,
-                     bool withNotes = false);
+CaseAnswer PriceCase(std::string_view typeText, std::string_view amountText, bool withNotes = false,
+                     const LocalFigures* figures = nullptr);
 
 // {"type", "amount", "fee", "fee_value", "fee_capitals", "message", "notes", "prepay"}
 nlohmann::json CaseObject(std::string_view type, const CaseAnswer& answer);

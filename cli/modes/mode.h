@@ -77,6 +77,7 @@ struct Mode {
     ModeAnswer (*answer)(const ModeRequest& request);
     // The object the answer gives programs, as a JSON Schema.
     nlohmann::json (*outputSchema)();
+    bool takesCapitals = false;  // --capitals writes the fee it answers in capitals too
 };
 
 // The modes in the order of the usage and of tools/list.

@@ -26,13 +26,16 @@ constexpr ArgSpec kFigures{
     "本地标准：《办法》规定收费幅度的类型，按当地标准计收的数额（元）/ local "
     "figures within the Measures' ranges, by type"};
 
-// "调解 (mediation)、撤诉 (withdrawal)、简易程序 (summary)、\n反诉 ...", indented.
+// "调解 (mediation)、撤诉 (withdrawal)、简易程序 (summary)、\n反诉 ...": wrapped and indented for
+// the usage, on one line for a refusal.
 template <typename Names>
-std::string Words(const Names& names) {
+std::string Words(const Names& names, bool wrapped = true) {
     std::string words;
     std::size_t i = 0;
     for (const auto& name : names) {
-        words += (i == 0 ? "" : i % 3 == 0 ? "、\n                                 " : "、");
+        words += (i == 0                  ? ""
+                  : wrapped && i % 3 == 0 ? "、\n                                 "
+                                          : "、");
         words += std::string(name.chinese) + " (" + std::string(name.ascii) + ")";
         ++i;
     }
@@ -174,7 +177,8 @@ std::vector<Mode> BuildModes() {
          true,
          {kType, kClaims, kFigures},
          AnswerPrice,
-         PriceSchema});
+         PriceSchema,
+         true});
     modes.push_back({"--explain",
                      "explain_court_fee",
                      "计算过程",
@@ -212,7 +216,8 @@ std::vector<Mode> BuildModes() {
           kClaims,
           kFigures},
          AnswerHalve,
-         HalveSchema});
+         HalveSchema,
+         true});
     modes.push_back(
         {"--appeal",
          "appeal_court_fee",
@@ -415,15 +420,18 @@ std::optional<std::string> ReadArgument(const ArgSpec& arg, std::string_view tex
         case ArgKind::Reasons: {
             const auto reasons = ParseHalvingReasons(text);
             if (!reasons) {
-                return "未知的减半事由 / unknown halving reason: " + std::string(text);
+                return "未知的减半事由 / unknown halving reason: “" + std::string(text) +
+                       "”（可用 / one of: " + Words(HalvingReasonNames(), false) + "）";
             }
-            request.reasons = *reasons;
+            // Given more than once (--halve 调解 --halve 简易程序), the reasons add up.
+            request.reasons.insert(request.reasons.end(), reasons->begin(), reasons->end());
             return std::nullopt;
         }
         case ArgKind::Ground: {
             const auto ground = ParseRefundGround(text);
             if (!ground) {
-                return "未知的退费事由 / unknown refund ground: " + std::string(text);
+                return "未知的退费事由 / unknown refund ground: “" + std::string(text) +
+                       "”（可用 / one of: " + Words(RefundGroundNames(), false) + "）";
             }
             request.ground = *ground;
             return std::nullopt;
