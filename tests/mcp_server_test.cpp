@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "cli/mcp/mcp_server.h"
@@ -89,22 +90,31 @@ TEST(McpSession, HandshakeToolsAndResults) {
 
 TEST(McpSession, RefusalsAreToolErrors) {
     McpServer server;
-    for (const auto& [tool, arguments] : std::vector<std::pair<std::string, std::string>>{
-             {"court_fee", R"({"type":"1、财产案件","amount":"abc"})"},
-             {"court_fee", R"({"type":"刑事附带民事","amount":"1"})"},
-             {"court_fee", R"({"type":"仲裁","amount":"1"})"},
-             {"court_fee", R"({"type":"1、离婚案件","figures":{"1、离婚案件":400}})"},
-             {"refund_court_fee", R"({"ground":"调解","type":"1、执行案件","amount":"1"})"},
-             {"court_fee", R"({"amount":"1"})"},
-             {"court_fee", R"({"type":["1、财产案件"]})"},
-             {"halve_court_fee", R"({"reasons":["调解"],"type":"1、执行案件","amount":"1"})"},
-             {"halve_court_fee", R"({"reasons":["打折"],"type":"1、财产案件"})"},
-             {"amount_for_fee", R"({"type":"1、财产案件","fee":"49"})"},
-             {"split_court_fee", R"({"awarded":"2","type":"1、财产案件","amount":"1"})"},
-             {"split_court_fee", R"({"awarded":"1","type":"7、管辖异议不成立","amount":"1"})"}}) {
+    // The tool, its arguments, and where said, the start of what the answer says.
+    for (const auto& [tool, arguments, says] :
+         std::vector<std::tuple<std::string, std::string, std::string>>{
+             {"court_fee", R"({"type":"1、财产案件","amount":"abc"})", "标的中请输入数字！"},
+             {"court_fee", R"({"type":"刑事附带民事","amount":"1"})", ""},
+             {"court_fee", R"({"type":"仲裁","amount":"1"})", ""},
+             {"court_fee", R"({"type":"1、离婚案件","figures":{"1、离婚案件":400}})", ""},
+             {"refund_court_fee", R"({"ground":"调解","type":"1、执行案件","amount":"1"})", ""},
+             {"court_fee", R"({"amount":"1"})", "缺少参数"},
+             {"court_fee", R"({"type":["1、财产案件"]})", ""},
+             {"court_fee", R"({"type":5,"amount":"1"})", "参数须为字符串 /"},
+             {"court_fee", R"({"type":"1、财产案件","amout":"1"})",
+              "未知参数 / unknown argument: amout"},
+             {"halve_court_fee", R"({"reasons":["调解"],"type":"1、执行案件","amount":"1"})", ""},
+             {"halve_court_fee", R"({"reasons":["打折"],"type":"1、财产案件"})", "未知的减半事由"},
+             {"halve_court_fee", R"({"reasons":[],"type":"1、财产案件"})", "缺少减半事由"},
+             {"amount_for_fee", R"({"type":"1、财产案件","fee":"49"})", ""},
+             {"split_court_fee", R"({"awarded":"2","type":"1、财产案件","amount":"1"})", ""},
+             {"split_court_fee", R"({"awarded":"1","type":"7、管辖异议不成立","amount":"1"})",
+              ""}}) {
         const json answer = Ask(server, Call(1, tool, arguments));
         EXPECT_EQ(answer["result"].value("isError", false), tool != "amount_for_fee") << arguments;
-        EXPECT_FALSE(answer["result"]["content"][0]["text"].get<std::string>().empty());
+        const std::string text = answer["result"]["content"][0]["text"].get<std::string>();
+        EXPECT_FALSE(text.empty());
+        EXPECT_TRUE(text.starts_with(says)) << text;
     }
 }
 

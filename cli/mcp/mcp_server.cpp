@@ -31,13 +31,6 @@ enum ErrorCode : int {
     kUnsupportedVersion = -32022,
 };
 
-constexpr std::string_view kInstructions =
-    "按《诉讼费用交纳办法》计算中国法院的案件受理费和申请费：court_fee 计算收费，explain_court_fee "
-    "列出分段计算过程，halve_court_fee 减半交纳，amount_for_fee "
-    "由收费反推标的金额，split_court_fee "
-    "按判决支持比例分担，list_case_types 列出案件类型。Case types must be written exactly as "
-    "list_case_types gives them; amounts are in yuan.";
-
 json ServerInfo() {
     return {
         {"name", "courtfee"}, {"title", "ZorvikQuillet 诉讼费用计算器"}, {"version", ZQ_VERSION}};
@@ -98,7 +91,7 @@ json Initialize(const json& id, const json& params) {
     return Success(id, {{"protocolVersion", version},
                         {"capabilities", {{"tools", json::object()}}},
                         {"serverInfo", ServerInfo()},
-                        {"instructions", kInstructions}});
+                        {"instructions", ToolInstructions()}});
 }
 
 // A request that names its revision in _meta, answered without any handshake.
@@ -125,7 +118,7 @@ json Modern(const json& id, const std::string& method, const json& params, const
         base["supportedVersions"] = json::array({kModernVersion});
         base["capabilities"] = {{"tools", json::object()}};
         base["serverInfo"] = ServerInfo();
-        base["instructions"] = kInstructions;
+        base["instructions"] = ToolInstructions();
         base["ttlMs"] = kTtlMs;
         base["cacheScope"] = "public";
         return Success(id, std::move(base));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/mcp/mcp_tools.h"
 
+#include <algorithm>
+
 #include "cli/figure_options.h"
 #include "cli/modes/mode.h"
 #include "present/kept_figures.h"
@@ -15,8 +17,9 @@ class Arguments {
   public:
     explicit Arguments(const json& args) : args_(args) {}
 
-    // A text, or a number as JSON writes it ("13800", "1e+20"); empty when absent and optional.
-    std::string Text(std::string_view name, bool required) {
+    // A text, or a number as JSON writes it ("13800", "1e+20") where a number is an answer;
+    // empty when absent and optional.
+    std::string Text(std::string_view name, bool required, bool number = true) {
         const auto it = args_.find(name);
         if (it == args_.end() || it->is_null()) {
             if (required) {
@@ -27,11 +30,12 @@ class Arguments {
         if (it->is_string()) {
             return it->get<std::string>();
         }
-        if (it->is_number()) {
+        if (it->is_number() && number) {
             return it->dump();
         }
-        Problem("参数须为字符串或数字 / argument must be a string or a number: " +
-                std::string(name));
+        Problem(number ? "参数须为字符串或数字 / argument must be a string or a number: " +
+                             std::string(name)
+                       : "参数须为字符串 / argument must be a string: " + std::string(name));
         return {};
     }
 
@@ -123,17 +127,39 @@ json ToolList() {
                          {"title", mode.title},
                          {"description", mode.description},
                          {"inputSchema",
-                          {{"type", "object"}, {"properties", properties}, {"required", required}}},
+                          {{"type", "object"},
+                           {"properties", properties},
+                           {"required", required},
+                           {"additionalProperties", false}}},
                          {"outputSchema", mode.outputSchema()},
                          {"annotations", {{"readOnlyHint", true}, {"openWorldHint", false}}}});
     }
     return tools;
 }
 
+std::string ToolInstructions() {
+    std::string tools;
+    for (const Mode& mode : Modes()) {
+        tools +=
+            (tools.empty() ? "" : "，") + std::string(mode.tool) + " " + std::string(mode.title);
+    }
+    return "按《诉讼费用交纳办法》计算中国法院的案件受理费和申请费：" + tools +
+           "。A case type is written as list_case_types gives it or by a name for one (离婚, "
+           "公示催告); a name that fits several types prices nothing and lists them. Amounts are "
+           "in yuan; write an amount beyond 2^53 as a string to keep every digit.";
+}
+
 std::optional<ToolResult> RunTool(const std::string& name, const json& arguments) {
     const Mode* mode = ModeOfTool(name);
     if (mode == nullptr) {
         return std::nullopt;
+    }
+    // A misspelt argument would otherwise be left out unseen ("amout").
+    for (const auto& [given, value] : arguments.items()) {
+        if (std::none_of(mode->args.begin(), mode->args.end(),
+                         [&given](const ArgSpec& arg) { return arg.name == given; })) {
+            return ToolResult{"未知参数 / unknown argument: " + given, nullptr, true};
+        }
     }
     Arguments args(arguments);
     ModeRequest request;
@@ -147,9 +173,10 @@ std::optional<ToolResult> RunTool(const std::string& name, const json& arguments
                 request.amounts.push_back(claim);
             }
         } else {
-            const std::string text = arg.kind == ArgKind::Reasons
-                                         ? args.Words(arg.name, arg.required)
-                                         : args.Text(arg.name, arg.required);
+            const std::string text =
+                arg.kind == ArgKind::Reasons
+                    ? args.Words(arg.name, arg.required)
+                    : args.Text(arg.name, arg.required, arg.kind != ArgKind::Type);
             if (args.problem().empty() && (!text.empty() || arg.required)) {
                 problem = ReadArgument(arg, text, request);
             }

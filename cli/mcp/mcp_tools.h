@@ -17,6 +17,10 @@ struct ToolResult {
 
 nlohmann::json ToolList();
 
+// What the server tells a client at initialize: the tools by name and title, and how types and
+// amounts are written.
+std::string ToolInstructions();
+
 // Runs a tool; nothing when no tool has that name.
 std::optional<ToolResult> RunTool(const std::string& name, const nlohmann::json& arguments);
 

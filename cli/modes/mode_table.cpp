@@ -420,8 +420,10 @@ std::optional<std::string> ReadArgument(const ArgSpec& arg, std::string_view tex
         case ArgKind::Reasons: {
             const auto reasons = ParseHalvingReasons(text);
             if (!reasons) {
-                return "未知的减半事由 / unknown halving reason: “" + std::string(text) +
-                       "”（可用 / one of: " + Words(HalvingReasonNames(), false) + "）";
+                return (text.empty() ? std::string("缺少减半事由 / no halving reason given")
+                                     : "未知的减半事由 / unknown halving reason: “" +
+                                           std::string(text) + "”") +
+                       "（可用 / one of: " + Words(HalvingReasonNames(), false) + "）";
             }
             // Given more than once (--halve 调解 --halve 简易程序), the reasons add up.
             request.reasons.insert(request.reasons.end(), reasons->begin(), reasons->end());
