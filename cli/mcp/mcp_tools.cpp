@@ -146,7 +146,7 @@ std::string ToolInstructions() {
     return "按《诉讼费用交纳办法》计算中国法院的案件受理费和申请费：" + tools +
            "。A case type is written as list_case_types gives it or by a name for one (离婚, "
            "公示催告); a name that fits several types prices nothing and lists them. Amounts are "
-           "in yuan; write an amount beyond 2^53 as a string to keep every digit.";
+           "in yuan, as texts or numbers.";
 }
 
 std::optional<ToolResult> RunTool(const std::string& name, const json& arguments) {
