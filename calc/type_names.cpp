@@ -13,17 +13,22 @@ namespace {
 
 // Everyday words for types whose catalogue texts do not hold them, or hold them in more than one
 // type: what a lawyer says of a case, and the type it is priced as.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 34> kWords{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 43> kWords{{
     {"财产", "1、财产案件"},
     {"合同", "1、财产案件"},
+    {"买卖合同", "1、财产案件"},
     {"借款", "1、财产案件"},
+    {"借贷", "1、财产案件"},
     {"民间借贷", "1、财产案件"},
     {"买卖", "1、财产案件"},
+    {"继承", "1、财产案件"},
+    {"交通事故", "1、财产案件"},
     {"债务", "1、财产案件"},
     {"损害赔偿", "1、财产案件"},
     {"清算", "2、破产案件"},
     {"重整", "2、破产案件"},
     {"离婚纠纷", "1、离婚案件"},
+    {"知产", "2、知识产权案件"},
     {"著作权", "2、知识产权案件"},
     {"版权", "2、知识产权案件"},
     {"商标侵权", "2、知识产权案件"},
@@ -47,7 +52,11 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 34> kWords{{
     {"申请执行", "1、执行案件"},
     {"执行判决", "1、执行案件"},
     {"督促程序", "1、支付令、公示催告案件"},
+    // The catalogue writes 公正 for 公证 (notarised debt instruments); a lawyer types 公证.
+    {"公证", "1、公正执行案件"},
     {"公证执行", "1、公正执行案件"},
+    {"公证债权文书", "1、公正执行案件"},
+    {"外国判决", "1、申请承认外国法院民事判决、裁定案件"},
 }};
 
 bool IsBlank(std::string_view text, std::size_t at, std::size_t& length) {
@@ -100,13 +109,16 @@ TypeName FindTypeName(std::string_view name) {
     if (bare.empty()) {
         return {NameMatch::Unknown, ClosestTypes(name, 3)};
     }
+    // A part of a type's text, or of its kind's: "海事" is in 六、海事案件申请, whose
+    // 船舶优先权催告 and 共同海损理算 do not say it.
     std::vector<std::string_view> parts;
     for (const CaseKind& kind : AllKinds()) {
+        const bool inKind = kind.text.find(bare) != std::string_view::npos;
         for (const CaseType& type : kind.types) {
             if (WithoutNumber(type.text) == bare) {
                 return {NameMatch::WithoutNumber, {type.text}};
             }
-            if (type.text.find(bare) != std::string_view::npos) {
+            if (inKind || type.text.find(bare) != std::string_view::npos) {
                 parts.push_back(type.text);
             }
         }

@@ -35,6 +35,7 @@ TEST(TypeNames, AsLawyersTypeThem) {
              std::tuple{"督促程序", Word, "1、支付令、公示催告案件"},
              std::tuple{"保全", Word, "1、申请诉讼保全措施案件"},
              std::tuple{"合同", Word, "1、财产案件"},
+             std::tuple{"公证", Word, "1、公正执行案件"},
          }) {
         const catalogue::TypeName found = catalogue::FindTypeName(name);
         EXPECT_EQ(found.match, match) << name;
@@ -47,7 +48,8 @@ TEST(TypeNames, NeverAGuessBetweenTwo) {
     const catalogue::TypeName arbitration = catalogue::FindTypeName("仲裁");
     EXPECT_EQ(arbitration.match, catalogue::NameMatch::Several);
     EXPECT_EQ(arbitration.types.size(), 8U);
-    EXPECT_EQ(catalogue::FindTypeName("海事").types.size(), 4U);
+    // Four types say 海事, two more stand in its kind.
+    EXPECT_EQ(catalogue::FindTypeName("海事").types.size(), 6U);
     const catalogue::TypeName none = catalogue::FindTypeName("刑事附带民事");
     EXPECT_EQ(none.match, catalogue::NameMatch::Unknown);
     EXPECT_FALSE(none.found());

@@ -417,7 +417,7 @@ TEST(StageTexts, TypeNamesAndKeptFigures) {
     EXPECT_EQ(TypeNameNote("1、离婚案件", catalogue::FindTypeName("1、离婚案件")), "");
     EXPECT_TRUE(TypeNameNote("破产案", catalogue::FindTypeName("破产案")).starts_with("按"));
     EXPECT_TRUE(TypeNameNote("海事", catalogue::FindTypeName("海事"))
-                    .starts_with("“海事”可指4种案件类型，未计算：“"));
+                    .starts_with("“海事”可指6种案件类型，未计算：“"));
     // Kept as "TYPE=YUAN" lines; what no longer holds is skipped and counted.
     int skipped = 0;
     const LocalFigures read = ReadFiguresText(
