@@ -64,7 +64,7 @@ describe('the phone layout at every width', () => {
 });
 
 describe('the phone layout in use', () => {
-  it('finds the type from a search, adds a claim, keeps a history entry, reopens it after a reload, and clears it',
+  it('finds the type from a search, adds a claim, keeps a history entry, reopens it after a reload and from another case being typed, and clears it',
     withPage(() => ({ ...phone(360), url: `${site.origin}/` }), async ({ page }) => {
       await page.evaluate(() => localStorage.clear());
       await page.type('#typeSearch', '离婚');
@@ -84,9 +84,15 @@ describe('the phone layout in use', () => {
       await page.waitForSelector('html[data-ready]');
       const entry = '#historyList li:first-child button';
       assert.match(await text(page, entry), /^1、财产案件标的金额 1284567\.89 元，法院收费 16361\.11/);
+      const reopened = ['1234567.89', '50000', '16361.11'];
+      const shown = async () => [await value(page, '#amount'), await value(page, '#claims input'), await text(page, '#fee')];
       await page.tap(entry);
-      assert.deepEqual([await value(page, '#amount'), await value(page, '#claims input'), await text(page, '#fee')],
-        ['1234567.89', '50000', '16361.11']);
+      assert.deepEqual(await shown(), reopened);
+      // Tapped with another case in the amount field: leaving it records that case above the entry as the tap lands.
+      await typeInto(page, '#typeSearch', '离婚');
+      await typeInto(page, '#amount', '300000');
+      await page.tap(entry);
+      assert.deepEqual([...await shown(), (await text(page, entry)).slice(0, 6)], [...reopened, '1、离婚案件']);
       await page.tap('#clearHistory');
       assert.equal(await page.$$eval('#historyList li', (items) => items.length), 0);
     }));
