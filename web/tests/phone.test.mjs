@@ -52,11 +52,22 @@ describe('the phone layout at every width', () => {
       }));
   }
 
-  it('says a refused amount beside the field, never in a modal box, and follows the browser\'s font size',
+  it('says a refused amount beside the field, never in a modal box, with nothing to share that looks it, and follows the browser\'s font size',
     withPage(phone(360), async ({ page }) => {
-      await page.type('#amount', '1万');
+      const looks = () => page.$$eval('#share, #copy', (buttons) => buttons.map((button) => {
+        const style = getComputedStyle(button);
+        return { disabled: button.disabled, look: [style.color, style.backgroundColor, style.borderStyle, style.opacity].join() };
+      }));
+      await page.type('#amount', '1');
+      const priced = await looks();
+      await typeInto(page, '#amount', '1万');
       assert.deepEqual([await text(page, '#amountNote'), await text(page, '#fee'), await page.$eval('#MsgBox', (box) => box.open)],
         [core.computeFee('1、财产案件', '1万').message.prompt, '—', false]);
+      const refused = await looks();
+      refused.forEach((button, index) => {
+        assert.deepEqual([priced[index].disabled, button.disabled], [false, true]);
+        assert.notEqual(button.look, priced[index].look, 'a disabled button drawn as an enabled one');
+      });
       // A reader's larger text: twice the default, and nothing overlaps or runs off the screen.
       await page.$eval('html', (html) => { html.style.fontSize = '200%'; });
       assert.deepEqual(await page.evaluate(layoutFaults), []);
