@@ -234,9 +234,14 @@ describe('the desk at any width it is shown', () => {
     it(`${options.width} pixels wide: the window whole, ${narrow ? '' : 'no '}cut entries written out, the message box over it, the fee rules ${narrow ? 'over' : 'beside'} it, a way back after 退出`,
       withPage(options, async ({ page }) => {
         assert.ok(await page.evaluate(() => document.scrollingElement.scrollWidth <= document.scrollingElement.clientWidth), 'no sideways scrolling');
-        // An entry its list cuts is written out whole under the window, where touch shows no tooltip.
+        // An entry its list cuts ends in "…" with its whole text as its tooltip, and is written out whole
+        // under the window, where touch shows no tooltip.
         await page.click('#Option1_1');
-        const cut = await page.$eval('#List1', (list) => [...list.options].find((entry) => entry.title)?.text);
+        const [cut, ending] = await page.$eval('#List1', (list) => {
+          const entry = [...list.options].find((option) => option.title === option.text);
+          return [entry?.text, getComputedStyle(entry).textOverflow];
+        });
+        assert.equal(ending, 'ellipsis');
         await page.select('#List1', cut);
         assert.deepEqual(await page.$eval('#List1-full', (line) => [line.textContent, line.checkVisibility()]),
           [`${form1.controls.find((c) => c.buddy === 'List1').caption}${cut}`, narrow]);
