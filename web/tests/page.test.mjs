@@ -5,6 +5,7 @@
 // and narrow screens work, and nothing leaves the device. Run with `node --test tests/`.
 import assert from 'node:assert/strict';
 import { after, before, describe, it } from 'node:test';
+import { inflateSync } from 'node:zlib';
 import { focused, launchChromium, loadCore, openPage, pageUrl, rect, serveSite } from './browser.mjs';
 
 let browser;
@@ -42,6 +43,18 @@ const typeInto = (id, text, { after = false } = {}) => async (page) => {
   await page.keyboard.type(text);
 };
 const click = (selector) => (page) => page.click(selector);
+// The red, green and blue of one pixel on screen, from the PNG of it alone.
+const pixel = async (page, x, y) => {
+  const png = await page.screenshot({ clip: { x, y, width: 1, height: 1 }, captureBeyondViewport: false });
+  const chunks = [];
+  for (let at = 8; at < png.length; at += 12 + png.readUInt32BE(at)) {
+    if (png.toString('latin1', at + 4, at + 8) === 'IDAT') {
+      chunks.push(png.subarray(at + 8, at + 8 + png.readUInt32BE(at)));
+    }
+  }
+  // A lone pixel's filter leaves its bytes as they are.
+  return [...inflateSync(Buffer.concat(chunks)).subarray(1, 4)];
+};
 const calculate = (amount) => async (page) => {
   await typeInto('txtBd', amount)(page);
   await page.click('#Command1');
@@ -204,7 +217,7 @@ describe('the window as its control table has it', () => {
 });
 
 describe('the message box', () => {
-  it('is modal, Enter and Esc close it and the focus returns; Enter in the amount calculates nothing', withPage({}, async ({ page }) => {
+  it('is modal over the whole page, Enter and Esc close it and the focus returns; Enter in the amount calculates nothing', withPage({}, async ({ page }) => {
     const open = () => page.$eval('#MsgBox', (box) => box.open);
     await typeInto('txtBd', 'abc')(page);
     await page.keyboard.press('Enter');
@@ -214,6 +227,9 @@ describe('the message box', () => {
     await page.focus('#Command1');
     await page.keyboard.press('Enter');
     assert.deepEqual([await open(), await focused(page)], [true, 'MsgBox-ok']);
+    // The desk dimmed alike at the page's edge, in the scroll-bar gutter, and beside the window.
+    const [edge, beside] = [await pixel(page, 2, 300), await pixel(page, 60, 300)];
+    assert.ok(edge.every((level, index) => Math.abs(level - beside[index]) <= 1), `${edge} at the edge, ${beside} beside`);
     for (let i = 0; i < 3; i++) {
       await page.keyboard.press('Tab');
       assert.ok(['MsgBox-ok', ''].includes(await focused(page)), 'the focus stays in the box or leaves the page');
