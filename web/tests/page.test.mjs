@@ -6,7 +6,7 @@
 import assert from 'node:assert/strict';
 import { after, before, describe, it } from 'node:test';
 import { inflateSync } from 'node:zlib';
-import { focused, launchChromium, loadCore, openPage, pageUrl, rect, serveSite } from './browser.mjs';
+import { focused, launchChromium, loadCore, openPage, pageUrl, rect, saidTwice, serveSite } from './browser.mjs';
 
 let browser;
 let core;
@@ -107,7 +107,8 @@ describe('the page draws the Calculator', () => {
     ['the other class by an arrow key', press('Option1_1', 'ArrowLeft'), (c) => c.Option1Click(0)],
     ['three kinds by the arrow key', press('List1', 'ArrowDown', 'ArrowDown', 'ArrowDown'),
       (c) => { c.List1Click(1); c.List1Click(2); c.List1Click(3); }],
-    ['计算, an application fee', calculate('10001'), calculated('10001')],
+    ['计算, an application fee, each line of its steps said once', calculate('10001'), calculated('10001'),
+      async (page) => assert.deepEqual(await page.evaluate(saidTwice), [])],
     ['the first kind, a type and back', async (page) => {
       await press('List1', 'Home')(page);
       await press('List2', 'ArrowDown', 'ArrowUp')(page);

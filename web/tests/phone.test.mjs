@@ -7,7 +7,7 @@ import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
 import { readFileSync } from 'node:fs';
 import { after, before, describe, it } from 'node:test';
-import { focused, launchChromium, layoutFaults, loadCore, openPage, phone, serveSite, slowProfile } from './browser.mjs';
+import { focused, launchChromium, layoutFaults, loadCore, openPage, phone, saidTwice, serveSite, slowProfile } from './browser.mjs';
 
 let browser;
 let core;
@@ -151,6 +151,10 @@ describe('the phone layout in use', () => {
     await page.type('#typeSearch', '离婚');
     assert.equal(await text(page, '#fee'), '200.00');
     assert.match(await text(page, '#steps'), /本地标准/);
+    // Who prepays on its own line while the steps are folded; said once, in them, once unfolded.
+    assert.deepEqual([await page.evaluate(saidTwice), await page.$eval('#prepay', (line) => line.checkVisibility())], [[], true]);
+    await page.tap('#steps-box summary');
+    assert.deepEqual(await page.evaluate(saidTwice), []);
   }));
 });
 
