@@ -41,12 +41,22 @@ const typeInto = async (page, selector, typed) => {
 describe('the phone layout at every width', () => {
   const sizes = [[320, 640], [360, 740], [390, 844], [414, 896], [740, 360], [896, 414]];
   for (const [width, height] of sizes) {
-    it(`${width}×${height}: one column within the screen, thumb-sized controls, the fee following the typing in 万元`,
+    const onItsSide = width > height;
+    it(`${width}×${height}: within the screen, thumb-sized controls, the fee following the typing in 万元${onItsSide ? ' beside the field' : ''}`,
       withPage({ ...phone(width), height }, async ({ page, problems }) => {
         assert.equal(await page.evaluate(() => getComputedStyle(document.querySelector('.desk')).display), 'none');
         await page.select('#unit', '万元');
         await page.type('#amount', '100');
         assert.equal(await text(page, '#fee'), core.computeFee('1、财产案件', '1000000').feeText);
+        if (onItsSide) {
+          // In view with the field however little the page scrolled down to show it.
+          const fee = await page.$eval('#amount', (field) => {
+            scrollTo(0, 0);
+            field.scrollIntoView({ block: 'nearest' });
+            return document.getElementById('fee').getBoundingClientRect().toJSON();
+          });
+          assert.ok(fee.top >= 0 && fee.bottom <= height, JSON.stringify(fee));
+        }
         assert.deepEqual(await page.evaluate(layoutFaults), []);
         assert.deepEqual(problems, []);
       }));
