@@ -447,7 +447,23 @@
     drawHistory();
   }
 
+  // A press on an entry holds the list as drawn until its click. Between the two, leaving the
+  // amount field records the case on screen; the list drawn again then would put another entry,
+  // one lower, under the finger, and the press and the release would no longer meet on one entry.
+  const hold = { on: false, behind: false };
+  function releaseHistory() {
+    hold.on = false;
+    if (hold.behind) {
+      hold.behind = false;
+      drawHistory();
+    }
+  }
+
   function drawHistory() {
+    if (hold.on) {
+      hold.behind = true;
+      return;
+    }
     const when = new Intl.DateTimeFormat('zh-CN', { dateStyle: 'short', timeStyle: 'short' });
     $('historyList').replaceChildren(...readHistory().map((entry) => {
       const item = document.createElement('li');
@@ -619,6 +635,12 @@
     $('askedFee').addEventListener('input', () => {
       $('reverseAnswer').textContent = $('askedFee').value ? phone.amountsAnswer($('askedFee').value) : '';
     });
+    document.addEventListener('pointerdown', (event) => {
+      releaseHistory();
+      hold.on = Boolean(event.target.closest('#historyList button'));
+    }, { capture: true });
+    document.addEventListener('pointercancel', releaseHistory, { capture: true });
+    document.addEventListener('click', releaseHistory);  // after the entry's own
     $('clearHistory').addEventListener('click', () => {
       store.set(historyKey, '[]');
       drawHistory();

@@ -110,6 +110,16 @@ export const layoutFaults = () => {
   return faults;
 };
 
+// Who prepays and the notes, where shown on their own lines, when the steps shown also say them.
+export const saidTwice = () => {
+  const lines = (id) => {
+    const element = document.getElementById(id);
+    return element.checkVisibility() ? element.innerText.split('\n').map((line) => line.trim()).filter(Boolean) : [];
+  };
+  const steps = lines('steps');
+  return lines('case-facts').filter((fact) => steps.some((step) => step.includes(fact)));
+};
+
 // The site from a static HTTP server on a free port of 127.0.0.1; resolves to its origin.
 const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript',
   '.css': 'text/css', '.png': 'image/png', '.webmanifest': 'application/manifest+json', '.ts': 'text/plain' };

@@ -5,7 +5,8 @@
 // and narrow screens work, and nothing leaves the device. Run with `node --test tests/`.
 import assert from 'node:assert/strict';
 import { after, before, describe, it } from 'node:test';
-import { focused, launchChromium, loadCore, openPage, pageUrl, rect, serveSite } from './browser.mjs';
+import { inflateSync } from 'node:zlib';
+import { focused, launchChromium, loadCore, openPage, pageUrl, rect, saidTwice, serveSite } from './browser.mjs';
 
 let browser;
 let core;
@@ -42,6 +43,18 @@ const typeInto = (id, text, { after = false } = {}) => async (page) => {
   await page.keyboard.type(text);
 };
 const click = (selector) => (page) => page.click(selector);
+// The red, green and blue of one pixel on screen, from the PNG of it alone.
+const pixel = async (page, x, y) => {
+  const png = await page.screenshot({ clip: { x, y, width: 1, height: 1 }, captureBeyondViewport: false });
+  const chunks = [];
+  for (let at = 8; at < png.length; at += 12 + png.readUInt32BE(at)) {
+    if (png.toString('latin1', at + 4, at + 8) === 'IDAT') {
+      chunks.push(png.subarray(at + 8, at + 8 + png.readUInt32BE(at)));
+    }
+  }
+  // A lone pixel's filter leaves its bytes as they are.
+  return [...inflateSync(Buffer.concat(chunks)).subarray(1, 4)];
+};
 const calculate = (amount) => async (page) => {
   await typeInto('txtBd', amount)(page);
   await page.click('#Command1');
@@ -94,7 +107,8 @@ describe('the page draws the Calculator', () => {
     ['the other class by an arrow key', press('Option1_1', 'ArrowLeft'), (c) => c.Option1Click(0)],
     ['three kinds by the arrow key', press('List1', 'ArrowDown', 'ArrowDown', 'ArrowDown'),
       (c) => { c.List1Click(1); c.List1Click(2); c.List1Click(3); }],
-    ['计算, an application fee', calculate('10001'), calculated('10001')],
+    ['计算, an application fee, each line of its steps said once', calculate('10001'), calculated('10001'),
+      async (page) => assert.deepEqual(await page.evaluate(saidTwice), [])],
     ['the first kind, a type and back', async (page) => {
       await press('List1', 'Home')(page);
       await press('List2', 'ArrowDown', 'ArrowUp')(page);
@@ -152,7 +166,7 @@ describe('the page draws the Calculator', () => {
 });
 
 describe('the window as its control table has it', () => {
-  it('puts each control at its place, and shows six whole rows in a list', withPage({}, async ({ page }) => {
+  it('puts each control at its place, each list entry in a row as tall as its glyphs', withPage({}, async ({ page }) => {
     const { form2 } = core.controlTable();
     await page.click('#Command3');
     await page.click('#Option1_1');
@@ -169,9 +183,16 @@ describe('the window as its control table has it', () => {
     }
     const clients = await Promise.all(['#Form1 .client', '#Form2 .client'].map((selector) => rect(page, selector)));
     assert.deepEqual(clients.map((r) => [r.width, r.height]), [[form1.width, form1.height], [form2.width, form2.height]]);
-    const rows = await page.$eval('#List1', (list) => [...list.options].slice(0, 6).map((entry) =>
-      entry.getBoundingClientRect().bottom <= list.getBoundingClientRect().top + list.clientTop + list.clientHeight));
-    assert.deepEqual(rows, [true, true, true, true, true, true]);
+    // The whole pixels an entry's glyphs cover, above and below the baseline, within its row.
+    const short = await page.$eval('#List1', (list) => {
+      const pen = document.createElement('canvas').getContext('2d');
+      pen.font = getComputedStyle(list).font;
+      return [...list.options].filter((entry) => {
+        const ink = pen.measureText(entry.text);
+        return entry.getBoundingClientRect().height < ink.actualBoundingBoxAscent + ink.actualBoundingBoxDescent;
+      }).map((entry) => entry.text);
+    });
+    assert.deepEqual(short, []);
   }));
 
   it('names each control by its label or caption, and Tab visits them in the window\'s order', withPage({}, async ({ page }) => {
@@ -197,7 +218,7 @@ describe('the window as its control table has it', () => {
 });
 
 describe('the message box', () => {
-  it('is modal, Enter and Esc close it and the focus returns; Enter in the amount calculates nothing', withPage({}, async ({ page }) => {
+  it('is modal over the whole page, Enter and Esc close it and the focus returns; Enter in the amount calculates nothing', withPage({}, async ({ page }) => {
     const open = () => page.$eval('#MsgBox', (box) => box.open);
     await typeInto('txtBd', 'abc')(page);
     await page.keyboard.press('Enter');
@@ -207,6 +228,9 @@ describe('the message box', () => {
     await page.focus('#Command1');
     await page.keyboard.press('Enter');
     assert.deepEqual([await open(), await focused(page)], [true, 'MsgBox-ok']);
+    // The desk dimmed alike at the page's edge, in the scroll-bar gutter, and beside the window.
+    const [edge, beside] = [await pixel(page, 2, 300), await pixel(page, 60, 300)];
+    assert.ok(edge.every((level, index) => Math.abs(level - beside[index]) <= 1), `${edge} at the edge, ${beside} beside`);
     for (let i = 0; i < 3; i++) {
       await page.keyboard.press('Tab');
       assert.ok(['MsgBox-ok', ''].includes(await focused(page)), 'the focus stays in the box or leaves the page');
@@ -227,9 +251,14 @@ describe('the desk at any width it is shown', () => {
     it(`${options.width} pixels wide: the window whole, ${narrow ? '' : 'no '}cut entries written out, the message box over it, the fee rules ${narrow ? 'over' : 'beside'} it, a way back after 退出`,
       withPage(options, async ({ page }) => {
         assert.ok(await page.evaluate(() => document.scrollingElement.scrollWidth <= document.scrollingElement.clientWidth), 'no sideways scrolling');
-        // An entry its list cuts is written out whole under the window, where touch shows no tooltip.
+        // An entry its list cuts ends in "…" with its whole text as its tooltip, and is written out whole
+        // under the window, where touch shows no tooltip.
         await page.click('#Option1_1');
-        const cut = await page.$eval('#List1', (list) => [...list.options].find((entry) => entry.title)?.text);
+        const [cut, ending] = await page.$eval('#List1', (list) => {
+          const entry = [...list.options].find((option) => option.title === option.text);
+          return [entry?.text, getComputedStyle(entry).textOverflow];
+        });
+        assert.equal(ending, 'ellipsis');
         await page.select('#List1', cut);
         assert.deepEqual(await page.$eval('#List1-full', (line) => [line.textContent, line.checkVisibility()]),
           [`${form1.controls.find((c) => c.buddy === 'List1').caption}${cut}`, narrow]);

@@ -7,7 +7,7 @@ import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
 import { readFileSync } from 'node:fs';
 import { after, before, describe, it } from 'node:test';
-import { focused, launchChromium, layoutFaults, loadCore, openPage, phone, serveSite, slowProfile } from './browser.mjs';
+import { focused, launchChromium, layoutFaults, loadCore, openPage, phone, saidTwice, serveSite, slowProfile } from './browser.mjs';
 
 let browser;
 let core;
@@ -41,22 +41,43 @@ const typeInto = async (page, selector, typed) => {
 describe('the phone layout at every width', () => {
   const sizes = [[320, 640], [360, 740], [390, 844], [414, 896], [740, 360], [896, 414]];
   for (const [width, height] of sizes) {
-    it(`${width}×${height}: one column within the screen, thumb-sized controls, the fee following the typing in 万元`,
+    const onItsSide = width > height;
+    it(`${width}×${height}: within the screen, thumb-sized controls, the fee following the typing in 万元${onItsSide ? ' beside the field' : ''}`,
       withPage({ ...phone(width), height }, async ({ page, problems }) => {
         assert.equal(await page.evaluate(() => getComputedStyle(document.querySelector('.desk')).display), 'none');
         await page.select('#unit', '万元');
         await page.type('#amount', '100');
         assert.equal(await text(page, '#fee'), core.computeFee('1、财产案件', '1000000').feeText);
+        if (onItsSide) {
+          // In view with the field however little the page scrolled down to show it.
+          const fee = await page.$eval('#amount', (field) => {
+            scrollTo(0, 0);
+            field.scrollIntoView({ block: 'nearest' });
+            return document.getElementById('fee').getBoundingClientRect().toJSON();
+          });
+          assert.ok(fee.top >= 0 && fee.bottom <= height, JSON.stringify(fee));
+        }
         assert.deepEqual(await page.evaluate(layoutFaults), []);
         assert.deepEqual(problems, []);
       }));
   }
 
-  it('says a refused amount beside the field, never in a modal box, and follows the browser\'s font size',
+  it('says a refused amount beside the field, never in a modal box, with nothing to share that looks it, and follows the browser\'s font size',
     withPage(phone(360), async ({ page }) => {
-      await page.type('#amount', '1万');
+      const looks = () => page.$$eval('#share, #copy', (buttons) => buttons.map((button) => {
+        const style = getComputedStyle(button);
+        return { disabled: button.disabled, look: [style.color, style.backgroundColor, style.borderStyle, style.opacity].join() };
+      }));
+      await page.type('#amount', '1');
+      const priced = await looks();
+      await typeInto(page, '#amount', '1万');
       assert.deepEqual([await text(page, '#amountNote'), await text(page, '#fee'), await page.$eval('#MsgBox', (box) => box.open)],
         [core.computeFee('1、财产案件', '1万').message.prompt, '—', false]);
+      const refused = await looks();
+      refused.forEach((button, index) => {
+        assert.deepEqual([priced[index].disabled, button.disabled], [false, true]);
+        assert.notEqual(button.look, priced[index].look, 'a disabled button drawn as an enabled one');
+      });
       // A reader's larger text: twice the default, and nothing overlaps or runs off the screen.
       await page.$eval('html', (html) => { html.style.fontSize = '200%'; });
       assert.deepEqual(await page.evaluate(layoutFaults), []);
@@ -64,7 +85,7 @@ describe('the phone layout at every width', () => {
 });
 
 describe('the phone layout in use', () => {
-  it('finds the type from a search, adds a claim, keeps a history entry, reopens it after a reload, and clears it',
+  it('finds the type from a search, adds a claim, keeps a history entry, reopens it after a reload and from another case being typed, and clears it',
     withPage(() => ({ ...phone(360), url: `${site.origin}/` }), async ({ page }) => {
       await page.evaluate(() => localStorage.clear());
       await page.type('#typeSearch', '离婚');
@@ -84,9 +105,15 @@ describe('the phone layout in use', () => {
       await page.waitForSelector('html[data-ready]');
       const entry = '#historyList li:first-child button';
       assert.match(await text(page, entry), /^1、财产案件标的金额 1284567\.89 元，法院收费 16361\.11/);
+      const reopened = ['1234567.89', '50000', '16361.11'];
+      const shown = async () => [await value(page, '#amount'), await value(page, '#claims input'), await text(page, '#fee')];
       await page.tap(entry);
-      assert.deepEqual([await value(page, '#amount'), await value(page, '#claims input'), await text(page, '#fee')],
-        ['1234567.89', '50000', '16361.11']);
+      assert.deepEqual(await shown(), reopened);
+      // Tapped with another case in the amount field: leaving it records that case above the entry as the tap lands.
+      await typeInto(page, '#typeSearch', '离婚');
+      await typeInto(page, '#amount', '300000');
+      await page.tap(entry);
+      assert.deepEqual([...await shown(), (await text(page, entry)).slice(0, 6)], [...reopened, '1、离婚案件']);
       await page.tap('#clearHistory');
       assert.equal(await page.$$eval('#historyList li', (items) => items.length), 0);
     }));
@@ -134,6 +161,10 @@ describe('the phone layout in use', () => {
     await page.type('#typeSearch', '离婚');
     assert.equal(await text(page, '#fee'), '200.00');
     assert.match(await text(page, '#steps'), /本地标准/);
+    // Who prepays on its own line while the steps are folded; said once, in them, once unfolded.
+    assert.deepEqual([await page.evaluate(saidTwice), await page.$eval('#prepay', (line) => line.checkVisibility())], [[], true]);
+    await page.tap('#steps-box summary');
+    assert.deepEqual(await page.evaluate(saidTwice), []);
   }));
 });
 
