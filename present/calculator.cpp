@@ -215,8 +215,8 @@ void Calculator::RefreshStages() {
     if (!extras_.applicable) {
         const std::string why =
             "“" + type + "”收取的是申请费（第十四条）；上诉、再审和变更诉讼请求只涉及案件受理费";
-        extras_.change = why;
-        extras_.appeal = why;
+        extras_.change = why;  // said once, for the appeal too
+        extras_.appeal.clear();
     } else {
         if (changed_.empty()) {
             extras_.change = "填写变更后的诉讼请求数额，显示应补交或退还的收费（第二十一条）。";

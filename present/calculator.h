@@ -25,7 +25,8 @@ struct CalculatorExtras {
     std::string halvingCapitals;
     std::string split;   // who bears the fee
     std::string change;  // the top-up or refund when the claim changes, or what to do
-    std::string appeal;  // the fee of an appeal on the amount appealed, or why there is none
+    std::string appeal;  // the fee of an appeal on the amount appealed, or why none is due; empty
+                         // where `change` says it
     std::string refund;  // what is refunded on the ground chosen, or what to do
     std::string copyText;
     std::string copiedMessage;  // what to say once copyText is on the clipboard

@@ -230,6 +230,11 @@ TEST(Calculator, TheLaterStagesOfTheCaseOnScreen) {
               "对管辖权异议裁定不服提起上诉的，不交纳案件受理费（第八条第（三）项）");
     EXPECT_EQ(calculator.extras().prepay,
               "交纳：提出管辖权异议的当事人，异议不成立的才交纳，不预交（第十三条第（六）项）");
+    ASSERT_TRUE(calculator.ChooseType("1、执行案件"));
+    calculator.Command1Click();
+    EXPECT_EQ(calculator.extras().change,
+              "“1、执行案件”收取的是申请费（第十四条）；上诉、再审和变更诉讼请求只涉及案件受理费");
+    EXPECT_EQ(calculator.extras().appeal, "");
 }
 
 TEST(Calculator, TheReverseQuestionAndTheSearchForAType) {
