@@ -201,7 +201,7 @@ std::vector<Mode> BuildModes() {
          "减半交纳",
          "案件受理费减半交纳（调解、撤诉：第十五条；简易程序、小额诉讼：第十六条；反诉、第三人："
          "第十八条），多个事由只减半一次；申请费不减半。Halve an acceptance fee.",
-         "  courtfee --halve 事由 [--json] 案件类型 [标的金额...]\n"
+         "  courtfee --halve 事由 [--json] [--capitals] 案件类型 [标的金额...]\n"
          "                                 案件受理费减半 / halve an acceptance fee; 事由 / "
          "REASON:\n"
          "                                 " +
