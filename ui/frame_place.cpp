@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/centre_on_screen.h"
+#include "ui/frame_place.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -7,24 +7,28 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "present/window_place.h"
+#include "ui/qt_values.h"
+
 namespace zq::ui {
 namespace {
 
 bool FrameKnown(const QWidget* window) { return window->frameGeometry().size() != window->size(); }
 
-void MoveFrameToCentre(QWidget* window) {
+void MoveFrame(QWidget* window, const FramePlace& place) {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         return;
     }
     // A top-level widget's move() places its frame's top-left corner.
-    window->move(CentredFramePosition(screen->availableGeometry(), window->frameGeometry().size()));
+    window->move(place(screen->availableGeometry(), window->frameGeometry().size()));
 }
 
-// Centres the window again at the first event that finds its frame known, then goes away.
-class CentreWhenFramed final : public QObject {
+// Places the window again at the first event that finds its frame known, then goes away.
+class PlaceWhenFramed final : public QObject {
   public:
-    using QObject::QObject;
+    PlaceWhenFramed(QWidget* window, FramePlace place)
+        : QObject(window), place_(std::move(place)) {}
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -36,10 +40,13 @@ class CentreWhenFramed final : public QObject {
             window->isVisible() && FrameKnown(window)) {
             window->removeEventFilter(this);
             deleteLater();
-            MoveFrameToCentre(window);
+            MoveFrame(window, place_);
         }
         return false;
     }
+
+  private:
+    FramePlace place_;
 };
 
 }  // namespace
@@ -49,15 +56,28 @@ QPoint CentredFramePosition(const QRect& available, const QSize& frame) {
             available.y() + std::max(0, (available.height() - frame.height()) / 2)};
 }
 
-void CentreOnScreen(QWidget* window) {
-    MoveFrameToCentre(window);
-    const QString name = QStringLiteral("CentreWhenFramed");
-    if (!FrameKnown(window) &&
-        window->findChild<QObject*>(name, Qt::FindDirectChildrenOnly) == nullptr) {
-        auto* filter = new CentreWhenFramed(window);
+void PlaceFrame(QWidget* window, FramePlace place) {
+    MoveFrame(window, place);
+    const QString name = QStringLiteral("PlaceWhenFramed");
+    if (!FrameKnown(window)) {
+        delete window->findChild<QObject*>(name, Qt::FindDirectChildrenOnly);
+        auto* filter = new PlaceWhenFramed(window, std::move(place));
         filter->setObjectName(name);
         window->installEventFilter(filter);
     }
+}
+
+void CentreOnScreen(QWidget* window) { PlaceFrame(window, CentredFramePosition); }
+
+void PlaceBeside(QWidget* window, const QWidget* calculator) {
+    const QRect frame = calculator->frameGeometry();
+    const QRect children = calculator->childrenRect();
+    const QRect controls(calculator->mapToGlobal(children.topLeft()), children.size());
+    PlaceFrame(window, [frame, controls](const QRect& available, const QSize& size) {
+        const present::Point at = present::BesideOf(ToRect(frame), ToRect(controls), size.width(),
+                                                    size.height(), ToRect(available));
+        return QPoint(at.x, at.y);
+    });
 }
 
 }  // namespace zq::ui
