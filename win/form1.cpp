@@ -7,12 +7,13 @@
 #include <algorithm>
 
 #include "present/kept_figures.h"
+#include "win/accessible_text.h"
 #include "win/form2.h"
-#include "win/open_windows.h"
 #include "win/wide_text.h"
 #include "win/window_icon.h"
 #include "win/window_names.h"
 #include "win/window_places.h"
+#include "win/window_proc.h"
 
 namespace zq::win {
 namespace {
@@ -98,7 +99,7 @@ void SelectRow(HWND list, int row) {
 HWND Form1::Open(HINSTANCE instance, int show) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = Proc;
+    windowClass.lpfnWndProc = WindowProc<Form1>;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
@@ -133,28 +134,15 @@ HWND Form1::Open(HINSTANCE instance, int show) {
 
 HWND Form1::Window() { return current; }
 
-LRESULT CALLBACK Form1::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
-        form = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        form->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-        current = window;
-        CountWindowIn();
-    }
-    if (form == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        DeleteObject(form->font_);
-        SetWindowIcons(window, nullptr, 0);
-        delete form;
-        current = nullptr;
-        CountWindowOut();
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return form->Handle(message, wParam, lParam);
+void Form1::Attach(HWND window) {
+    window_ = window;
+    current = window;
+}
+
+Form1::~Form1() {
+    DeleteObject(font_);
+    SetWindowIcons(window_, nullptr, 0);
+    current = nullptr;
 }
 
 LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -203,6 +191,12 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_NOTIFY:
             rowTips_.OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
             return 0;
+        case WM_HELP:
+            // F1 in the fee box: its explanation, for the keyboard.
+            if (reinterpret_cast<const HELPINFO*>(lParam)->hItemHandle == txtFysf_) {
+                feeTip_.ShowFromKeyboard();
+            }
+            return TRUE;
         case WM_PAINT:
             PaintLine1();
             return 0;
@@ -367,6 +361,8 @@ void Form1::OnCommand(HWND control, int code) {
             calculator_.List2Click(row);
         }
         Show(false);
+    } else if (control == txtFysf_ && code == EN_KILLFOCUS) {
+        feeTip_.HideFromKeyboard();
     } else if ((control == txtBd_ || control == txtFysf_) && code == EN_CHANGE && !settingText_) {
         std::string text = Utf8(TextOf(control));
         if (control == txtBd_) {
@@ -394,6 +390,10 @@ void Form1::OnCommand(HWND control, int code) {
 void Form1::Calculate() {
     const std::optional<present::Notice> notice = calculator_.Command1Click();
     Show(true);
+    // The new fee, said by a screen reader: 计算, which keeps the focus, describes it. Emptied
+    // first, so that the same fee again is said again.
+    SetAccessibleText(command1_, AccessibleText::Description, L"");
+    SetAccessibleText(command1_, AccessibleText::Description, Wide(calculator_.announcement()));
     if (notice) {
         // Windows writes the button's 确定 in the system's language.
         const UINT icon =
@@ -421,6 +421,12 @@ void Form1::Show(bool boxes) {
         SetBoxText(txtFysf_, calculator_.feeText());
     }
     feeTip_.Show(calculator_.explanation());
+    // The explanation as plain text to a screen reader, which cannot read a tooltip.
+    std::string described = present::PlainText(calculator_.explanation());
+    if (described != described_) {
+        described_ = std::move(described);
+        SetAccessibleText(txtFysf_, AccessibleText::Description, Wide(described_));
+    }
 }
 
 void Form1::SetBoxText(HWND box, const std::string& text) {

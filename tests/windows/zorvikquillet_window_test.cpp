@@ -5,8 +5,9 @@
 // WM_GETTEXT, message boxes found by their class #32770 and closed. The calculator's behaviour is
 // tested natively; this checks what only the Windows window does with it: the controls in the
 // table's places and tab order at the window's DPI, each class's cascade, every fee rule's
-// worked example against the native courtfee's answers, a refused amount's message box, the
-// fee-rules window, and the program's end with its last window.
+// worked example against the native courtfee's answers (each box showing its start), a refused
+// amount's message box modal to the calculator, the fee-rules window read-only beside it, and the
+// program's end with its last window.
 //   zorvikquillet_window_test <zorvikquillet.exe> <courtfee --list> <cases> <courtfee --batch
 //                             answers to the cases> <resources/measures.txt>
 // Waits poll for the state they need; the one time limit only stops a hung run.
@@ -127,6 +128,7 @@ std::vector<std::string> Rows(HWND list) {
 struct Box {
     std::string title;
     std::string prompt;
+    bool modal = false;  // the calculator disabled under it, and no minimise or maximise
 };
 
 class Calculator {
@@ -163,7 +165,10 @@ class Calculator {
         std::optional<Box> seen;
         while (WaitForSingleObject(thread, 20) == WAIT_TIMEOUT) {
             if (HWND box = OwnedBox(); box != nullptr && !seen) {
-                seen = Box{Text(box), ""};
+                const auto style = GetWindowLongPtrW(box, GWL_STYLE);
+                seen = Box{Text(box), "",
+                           IsWindowEnabled(window) == FALSE &&
+                               (style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) == 0};
                 EnumChildWindows(
                     box,
                     [](HWND child, LPARAM found) {
@@ -329,6 +334,14 @@ void CheckCases(const Calculator& c, const std::vector<std::vector<Kind>>& catal
                   (!box || box->prompt == note || box->title + "：" + box->prompt == note),
               where + ": message box " +
                   (box ? "\"" + box->title + "\" \"" + box->prompt + "\"" : "missing"));
+        Check(!box || box->modal, where + ": the message box is not modal to the calculator");
+        // Both boxes show the start of what the window wrote: a fee of 309 digits its leading 5.
+        for (const char* name : {"txtBd", "txtFysf"}) {
+            const LRESULT first = SendMessageW(c.Control(name), EM_POSFROMCHAR, 0, 0);
+            const auto x = static_cast<short>(LOWORD(first));
+            Check(Text(c.Control(name)).empty() || (x >= 0 && x < 8),
+                  where + ": " + name + " does not show its start");
+        }
     }
 }
 
