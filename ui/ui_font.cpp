@@ -35,6 +35,9 @@ QFont ChineseUiFont() {
     if (qGuiApp != nullptr && qGuiApp->devicePixelRatio() <= 1.0 &&
         QFontInfo(font).family() == families.front()) {
         font.setStyleStrategy(QFont::NoAntialias);
+        // Full hinting takes each glyph's advance from the strike too; with the outlines'
+        // advances the strike's Latin letters and digits stood unevenly ("123456 7.89").
+        font.setHintingPreference(QFont::PreferFullHinting);
     }
     return font;
 }
