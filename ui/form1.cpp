@@ -4,7 +4,6 @@
 #include <QIcon>
 #include <QSignalBlocker>
 #include <algorithm>
-#include <limits>
 #include <vector>
 
 #include "present/form_layout.h"
@@ -290,10 +289,10 @@ void Form1::txtFysf_Change() {
 void Form1::Command1_Click() {
     const std::optional<present::Notice> notice = calculator_.Command1Click();
     Draw();
-    // The new fee, said by a screen reader. Qt before 6.8 has no announcement for it to send
+    // The new fee, for a screen reader. Qt before 6.8 has no announcement to send
     // (QAccessibleAnnouncementEvent): the button pressed, which keeps the focus, describes the fee
-    // instead, and a screen reader speaks a change of the focused control's description. Emptied
-    // first, so that the same fee again is said again.
+    // instead, a change of the focused control that a screen reader is told of. Emptied first, so
+    // that the same fee again is a change again.
     command1_->setAccessibleDescription({});
     command1_->setAccessibleDescription(ToQString(calculator_.announcement()));
     if (notice) {
