@@ -70,7 +70,7 @@ class Form1 {
     HWND command1_ = nullptr;
     HWND command2_ = nullptr;
     HWND command3_ = nullptr;
-    HWND address_ = nullptr;  // Label2_1, the maker's address
+    HWND address_ = nullptr;  // Label2_1, the maker's address, a link
     int kindsShown_ = -1;
     int typesShown_ = -1;
     bool settingText_ = false;  // the window's own WM_SETTEXT, which is no typing
