@@ -43,6 +43,8 @@ std::string RefusalLine(const Refusal& refusal) {
     return notice.icon == NoticeIcon::Error ? notice.title + "：" + notice.prompt : notice.prompt;
 }
 
+std::string_view IconName(NoticeIcon icon) { return icon == NoticeIcon::Error ? "错误" : "警告"; }
+
 int MessageBoxFlags(NoticeIcon icon) { return icon == NoticeIcon::Error ? 16 : 48; }
 
 }  // namespace zq::present

@@ -27,6 +27,9 @@ struct Notice {
 // and the stop icon for a failed calculation.
 Notice NoticeOf(const Refusal& refusal);
 
+// What a screen reader calls the box's icon: "警告" or "错误".
+std::string_view IconName(NoticeIcon icon);
+
 // "溢出", "除数为零", ...
 std::string_view FailureDescription(FailureKind kind);
 

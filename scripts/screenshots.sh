@@ -4,8 +4,9 @@
 # clicking as a user would, opens the fee rules, and saves screenshots of both windows in docs/.
 # Usage: screenshots.sh [PROGRAM FOLDER]. Given a program and a folder, it saves four pictures
 # there instead, to compare two builds pixel for pixel (compare -metric AE): start-window.png as
-# the window opens, main-window.png after 计算, fee-rules-window.png, and warning-box.png, the
-# box an amount that is not a number brings up.
+# the window opens, main-window.png after 计算, fee-tooltip.png (the window and the fee's
+# tooltip), fee-rules-window.png, and warning-box.png, the box an amount that is not a number
+# brings up.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -50,6 +51,32 @@ xdotool mousemove --window "$main" 212 336 click 1
 sleep 0.5
 shoot "$main" main-window.png
 
+# The pointer on the fee box at (80, 284): the tooltip with the window around it.
+xdotool mousemove --window "$main" 120 294
+tip=""
+for _ in $(seq 100); do  # the tooltip comes after the pointer rests
+  for id in $(xdotool search --onlyvisible --class zorvikquillet 2>/dev/null); do
+    xprop -id "$id" _NET_WM_WINDOW_TYPE | grep -q TOOLTIP && tip=$id
+  done
+  [ -n "$tip" ] && break
+  sleep 0.1
+done
+sleep 0.5
+box() {  # window: left top right bottom, its frame included
+  local l r t b
+  read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //; s/,//gp') || true  # none on a tooltip
+  xwininfo -id "$1" | awk -v l="${l:-0}" -v r="${r:-0}" -v t="${t:-0}" -v b="${b:-0}" '
+    /Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+    /Width:/ {w = $NF} /Height:/ {h = $NF} END {print x - l, y - t, x + w + r, y + h + b}'
+}
+read -r ml mt mr mb < <(box "$main")
+read -r tl tt tr tb < <(box "$tip")
+l=$((ml < tl ? ml : tl)) t=$((mt < tt ? mt : tt)) r=$((mr > tr ? mr : tr)) b=$((mb > tb ? mb : tb))
+import -window root -crop "$((r - l))x$((b - t))+$l+$t" +repage "$work/fee-tooltip.png"
+# Away from the fee, until the tooltip, which covers 收费细则, has gone.
+xdotool mousemove 0 0
+while xwininfo -id "$tip" 2>/dev/null | grep -q IsViewable; do sleep 0.1; done
+
 # 收费细则 at (260, 356).
 xdotool mousemove --window "$main" 300 368 click 1
 rules=$(xdotool search --sync --name '^收费细则$' | head -n 1)
@@ -71,6 +98,6 @@ if [ -n "$out" ]; then
   echo "saved $(cd "$out" && ls ./*.png | tr '\n' ' ')in $out"
 else
   mkdir -p docs
-  cp "$work/main-window.png" "$work/fee-rules-window.png" docs/
-  echo "saved docs/main-window.png and docs/fee-rules-window.png"
+  cp "$work/main-window.png" "$work/fee-tooltip.png" "$work/fee-rules-window.png" docs/
+  echo "saved docs/main-window.png, docs/fee-tooltip.png and docs/fee-rules-window.png"
 fi

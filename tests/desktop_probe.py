@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
 """What desktop_test.sh reads off the running calculator, with Debian's python3-pyatspi.
-reader: what a screen reader finds, a line per list and text box: ROLE<TAB>NAME<TAB>TEXT.
+reader: what a screen reader finds, a line per object:
+ROLE<TAB>NAME<TAB>TEXT<TAB>DESCRIPTION (line breaks as |)<TAB>focused or nothing<TAB>ACTIONS.
 cursor: the pointer's cursor as the X server shows it (XFixes): "WIDTHxHEIGHT hot X,Y", then
 its picture, a row a line: '#' black, 'o' white, '.' transparent."""
 import ctypes
@@ -21,9 +22,16 @@ def reader():
     for app in (desktop.getChildAtIndex(i) for i in range(desktop.childCount)):
         if app is not None and 'zorvikquillet' in (app.name or '').lower():
             for acc in walk(app):
-                if acc.getRoleName() in ('list', 'text'):
-                    text = acc.queryText().getText(0, -1) if acc.getRoleName() == 'text' else ''
-                    print(f'{acc.getRoleName()}\t{acc.name}\t{text}')
+                role = acc.getRoleName()
+                text = acc.queryText().getText(0, -1) if role == 'text' else ''
+                focused = 'focused' if acc.getState().contains(pyatspi.STATE_FOCUSED) else ''
+                try:
+                    action = acc.queryAction()
+                    actions = ','.join(action.getName(i) for i in range(action.nActions))
+                except NotImplementedError:
+                    actions = ''
+                description = (acc.description or '').replace('\n', '|')
+                print('\t'.join([role, acc.name, text, description, focused, actions]))
 
 
 class CursorImage(ctypes.Structure):

@@ -66,6 +66,12 @@ frame() {  # window: "left top width height" of its frame, title bar and borders
     /Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
     /Width:/ {w = $NF} /Height:/ {h = $NF} END {print x - l, y - t, w + l + r, h + t + b}'
 }
+beside() {  # window, other: the frame stands right of the other's, level with it
+  local x y w h ox oy ow oh
+  read -r x y w h < <(frame "$1")
+  read -r ox oy ow oh < <(frame "$2")
+  ((x == ox + ow && y == oy))
+}
 centred() {  # window: the frame's centre within a pixel of the screen's; as high as fits
   local x y w h
   read -r x y w h < <(frame "$1")
@@ -102,12 +108,23 @@ check "the hand cursor over the address" hand
 for name in 案件种类 案件类型 案件标的 法院收费; do
   check "a screen reader hears $name" hears "	$name	"
 done
+# The window a frame; the one focused object the control with the focus, not each list's selected
+# entry as well; the address a link to press; the separator named.
+check "a screen reader finds the window a frame" hears "^frame	ZorvikQuillet v2.0	"
+check "and one focused object" test "$(probe reader | cut -f 5 | grep -c focused)" -eq 1
+check "and the address a link to press" hears "^link	http://zorvik.example	.*	.*Press"
+check "and the separator named" hears "^separator	分隔线	"
 
-# Into the amount, Tab past the fee box to 计算, and Enter.
+# Into the amount (Alt+J types nothing), Tab past the fee box to 计算, and Enter.
 click 150 262
+xdotool key alt+j
 xdotool type 10000
 xdotool key Tab Tab Return
-check "Enter presses the focused 计算; a screen reader hears the fee" hears "	法院收费	50.00$"
+check "Enter presses the focused 计算; a screen reader hears the fee" hears "^text	法院收费	50.00	"
+check "and is told it by 计算" hears "^push button	计算		法院收费 50.00 元	focused	"
+check "and reads its explanation as text" hears "^text	法院收费	50.00	案件类型：1、财产案件|"
+xdotool key Tab Tab
+check "Tab from 退出 reaches the address" hears "^link	http://zorvik.example	.*	focused	"
 
 for amount in abc 1e400; do
   await active "$main"
@@ -119,6 +136,17 @@ for amount in abc 1e400; do
   title=$(xdotool getwindowname "$box")
   read -r _ _ w _ < <(frame "$box")
   check "message box $title is $w px wide, room for its title" test "$w" -ge $((14 * ${#title} + 100))
+  check "a screen reader names its icon" hears "^image	[警错][告误]	"
+  if [ "$amount" = abc ]; then
+    # Openbox minimises a box whatever it asks for, and the calculator with it: both come back.
+    xprop -spy -id "$main" _NET_WM_STATE >"$work/states" &
+    spy=$!
+    await test -s "$work/states"  # listening, before the minimise
+    xdotool windowminimize "$box"
+    check "a minimised $title comes back, and the calculator with it" bash -c \
+      "grep -q HIDDEN $work/states && ! tail -n 1 $work/states | grep -q HIDDEN && ! xprop -id $box _NET_WM_STATE | grep -q HIDDEN"
+    kill "$spy"
+  fi
   await active "$box"
   xdotool key Return
   check "Enter closes $title" gone "$box"
@@ -126,7 +154,7 @@ done
 
 click 300 368
 rules=$(window '^收费细则$')
-check "fee-rules window centred with its title bar" centred "$rules"
+check "fee-rules window beside the calculator" beside "$rules" "$main"
 check "a screen reader hears 诉讼费用交纳办法" hears "	诉讼费用交纳办法	"
 # Both windows are fixed, so neither can be maximised. The main window asks for minimise and close,
 # the rules for close alone (Motif functions 0x8 minimise, 0x10 maximise, 0x20 close). Openbox
@@ -152,6 +180,25 @@ QT_SCALE_FACTOR=2 "$app" >/dev/null 2>&1 &
 pids+=($!)
 main=$(window '^ZorvikQuillet v2.0$')
 check "at 2x the frame is centred across and as high as it fits, title bar on screen" centred "$main"
+# A fee with a long explanation, the pointer on the fee: its tooltip starts by the pointer, not
+# against the screen's left edge.
+await active "$main"
+click 300 524
+xdotool type 1234567.89
+click 424 672
+xdotool mousemove --window "$main" 292 588
+tip() {  # the tooltip's left edge within 40 pixels left of the pointer
+  local id px x
+  px=$(xdotool getmouselocation | sed 's/x:\([0-9]*\).*/\1/')
+  for id in $(xdotool search --onlyvisible --class zorvikquillet); do
+    if xprop -id "$id" _NET_WM_WINDOW_TYPE | grep -q TOOLTIP; then
+      x=$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print $NF}')
+      ((x <= px + 4 && x >= px - 40)) && return 0
+    fi
+  done
+  return 1
+}
+check "at 2x the fee's tooltip starts by the pointer" tip
 
 [ "$failures" -eq 0 ] || { echo "$failures failed"; exit 1; }
 echo "desktop: all checks passed"

@@ -16,6 +16,7 @@
 #include "present/rule_words.h"
 #include "present/stage_texts.h"
 #include "present/type_finder.h"
+#include "present/window_place.h"
 
 namespace zq::present {
 namespace {
@@ -449,6 +450,27 @@ TEST(FormLayout, OneControlATabStopAndEveryBuddyThere) {
     }
     EXPECT_EQ(Form1Controls()[0].caption, catalogue::ClassText(0));
     EXPECT_EQ(Form1Controls()[1].caption, catalogue::ClassText(1));
+}
+
+// The fee-rules window's 348 x 368 frame: right of the calculator, left of it at the screen's right
+// edge, and on a screen too narrow for both against the edge that covers fewer of its controls;
+// the top level with the calculator's and kept on the work area below a panel.
+TEST(WindowPlace, TheFeeRulesBesideTheCalculator) {
+    struct Case {
+        Rect work;
+        Rect calculator;
+        Rect controls;
+        Point at;
+    };
+    for (const Case& c :
+         {Case{{0, 0, 1280, 800}, {454, 193, 371, 414}, {474, 245, 321, 349}, {825, 193}},
+          Case{{0, 30, 1280, 770}, {900, 500, 371, 414}, {920, 552, 321, 349}, {552, 432}},
+          Case{{0, 0, 640, 400}, {134, 0, 371, 414}, {154, 24, 321, 349}, {292, 0}},
+          Case{{0, 0, 640, 400}, {20, 0, 371, 414}, {40, 24, 321, 349}, {292, 0}},
+          Case{{0, 0, 640, 400}, {250, 0, 371, 414}, {270, 24, 321, 349}, {0, 0}}}) {
+        const Point at = BesideOf(c.calculator, c.controls, 348, 368, c.work);
+        EXPECT_EQ(at, c.at) << c.calculator.x << "," << c.calculator.y;
+    }
 }
 
 }  // namespace

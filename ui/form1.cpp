@@ -4,16 +4,18 @@
 #include <QIcon>
 #include <QSignalBlocker>
 #include <algorithm>
-#include <limits>
 #include <vector>
 
 #include "present/form_layout.h"
-#include "ui/centre_on_screen.h"
+#include "ui/accessibility.h"
 #include "ui/fee_tooltip.h"
+#include "ui/frame_place.h"
 #include "ui/hand_cursor.h"
 #include "ui/list_box.h"
 #include "ui/measures_text.h"
+#include "ui/option_button.h"
 #include "ui/qt_values.h"
+#include "ui/text_box.h"
 #include "ui/ui_font.h"
 
 namespace zq::ui {
@@ -44,14 +46,11 @@ QWidget* MakeControl(const ControlPlace& place, QWidget* parent) {
     const QString caption = ToQString(place.caption);
     switch (place.kind) {
         case ControlKind::OptionButton:
-            return new QRadioButton(caption, parent);
+            return new OptionButton(caption, parent);
         case ControlKind::ListBox:
             return new ListBox(parent);
-        case ControlKind::TextBox: {
-            auto* box = new QLineEdit(parent);
-            box->setMaxLength(std::numeric_limits<int>::max());  // no length limit
-            return box;
-        }
+        case ControlKind::TextBox:
+            return new TextBox(parent);
         case ControlKind::Button: {
             auto* button = new QPushButton(caption, parent);
             // As on Windows, Enter presses the button that has the focus. This window is no
@@ -63,24 +62,28 @@ QWidget* MakeControl(const ControlPlace& place, QWidget* parent) {
         case ControlKind::Label:
             // The foot labels (Label2) answer clicks; the others only name their controls.
             if (place.name.starts_with("Label2")) {
-                return new ClickableLabel(ArrayIndex(place.name), caption, parent);
+                auto* label = new ClickableLabel(ArrayIndex(place.name), caption, parent);
+                label->setLink(place.caption == present::kMakerAddressShown);
+                return label;
             }
             return new QLabel(caption, parent);
     }
     return nullptr;
 }
 
-// Only a change is written: setting the same text again would move the caret to the end.
+// Only a change is written: setting the same text again would move the caret to the end. A text
+// the window writes shows from its start: a fee too long for the box shows its leading digits.
 void DrawText(QLineEdit* box, std::string_view text) {
     const QString shown = ToQString(text);
     if (box->text() != shown) {
         box->setText(shown);
+        box->setCursorPosition(0);
     }
 }
 
 // Refills the list when the calculator refilled it since it was last drawn, then selects the
 // calculator's row.
-void DrawList(QListWidget* list, const std::vector<std::string_view>& entries, int row, int version,
+void DrawList(ListBox* list, const std::vector<std::string_view>& entries, int row, int version,
               int& drawnVersion) {
     if (version != drawnVersion) {
         list->clear();
@@ -89,13 +92,8 @@ void DrawList(QListWidget* list, const std::vector<std::string_view>& entries, i
         }
         drawnVersion = version;
     }
-    if (SelectedRow(list) == row) {
-        return;
-    }
-    if (row < 0) {
-        list->clearSelection();
-    } else {
-        list->setCurrentRow(row);
+    if (SelectedRow(list) != row) {
+        list->selectRow(row);
     }
 }
 
@@ -108,6 +106,7 @@ Form1::Form1(MessageBoxService& messages, LinkOpener& opener, QWidget* parent)
       messages_(messages),
       opener_(opener) {
     EnsureResources();
+    InstallAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ToQString(present::kForm1Title));
     setWindowIcon(QIcon(QStringLiteral(":/icons/main.png")));
@@ -131,6 +130,9 @@ void Form1::BuildControls() {
             // so the text stands where the table puts it whatever the font's leading.
             label->adjustSize();
             label->setGeometry(QRect(rect.topLeft(), QSize(label->width(), rect.height())));
+            if (label->focusPolicy() != Qt::NoFocus) {
+                focusable.emplace_back(place.tabIndex, widget);  // the address, at its tab index
+            }
             continue;
         }
         if (auto* list = qobject_cast<ListBox*>(widget)) {
@@ -186,6 +188,7 @@ void Form1::BuildControls() {
     line1_->setLineWidth(1);
     line1_->setGeometry(ToQRect(present::kLine1));
     line1_->setFocusPolicy(Qt::NoFocus);
+    line1_->setAccessibleName(ToQString(present::kLine1Name));
 }
 
 void Form1::ConnectControls() {
@@ -242,7 +245,15 @@ void Form1::Draw() {
         DrawText(txtBd_, calculator_.amountText());
     }
     DrawText(txtFysf_, calculator_.feeText());
-    txtFysf_->setToolTip(FeeTooltip(calculator_.explanation()));
+    // The explanation under the pointer, by Shift+F1 from the keyboard (What's This), and as plain
+    // text to a screen reader (which would otherwise be read the tooltip's markup).
+    const QString explanation = FeeTooltip(calculator_.explanation());
+    if (txtFysf_->toolTip() != explanation) {
+        txtFysf_->setToolTip(explanation);
+        txtFysf_->setWhatsThis(explanation);
+        txtFysf_->setAccessibleDescription(
+            ToQString(present::PlainText(calculator_.explanation())).trimmed());
+    }
 }
 
 void Form1::Form_Load() {
@@ -278,6 +289,12 @@ void Form1::txtFysf_Change() {
 void Form1::Command1_Click() {
     const std::optional<present::Notice> notice = calculator_.Command1Click();
     Draw();
+    // The new fee, for a screen reader. Qt before 6.8 has no announcement to send
+    // (QAccessibleAnnouncementEvent): the button pressed, which keeps the focus, describes the fee
+    // instead, a change of the focused control that a screen reader is told of. Emptied first, so
+    // that the same fee again is a change again.
+    command1_->setAccessibleDescription({});
+    command1_->setAccessibleDescription(ToQString(calculator_.announcement()));
     if (notice) {
         messages_.Show(*notice);
     }
@@ -291,7 +308,7 @@ void Form1::Command3_Click() {
         form2_ = new Form2(nullptr);
         form2_->setAttribute(Qt::WA_DeleteOnClose);
         form2_->setFont(font());
-        CentreOnScreen(form2_);
+        PlaceBeside(form2_, this);
     }
     // show() alone leaves a minimised window minimised: the press brings it back as it was.
     form2_->setWindowState(form2_->windowState() & ~Qt::WindowMinimized);

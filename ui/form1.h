@@ -13,6 +13,7 @@
 #include "ui/clickable_label.h"
 #include "ui/form2.h"
 #include "ui/link_opener.h"
+#include "ui/list_box.h"
 #include "ui/qt_message_box.h"
 
 namespace zq::ui {
@@ -74,8 +75,8 @@ class Form1 final : public QWidget {
     int kindsDrawn_ = 0;
     int typesDrawn_ = 0;
     std::array<QRadioButton*, 2> option1_{};
-    QListWidget* list1_ = nullptr;
-    QListWidget* list2_ = nullptr;
+    ListBox* list1_ = nullptr;
+    ListBox* list2_ = nullptr;
     QLineEdit* txtBd_ = nullptr;
     QLineEdit* txtFysf_ = nullptr;
     QPushButton* command1_ = nullptr;

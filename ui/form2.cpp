@@ -27,6 +27,9 @@ Form2::Form2(QWidget* parent)
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // The Measures to read, select and copy, not to edit.
+    text1_->setReadOnly(true);
+    text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // As in a Windows text box, Tab moves the focus on and types nothing. Qt's editor would type
     // a tab anyway when there is no other control to move to, as here.
     text1_->setTabChangesFocus(true);

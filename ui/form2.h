@@ -6,7 +6,7 @@
 
 namespace zq::ui {
 
-// The fee-rules window: the full text of the Measures in one editable, vertically scrolling box
+// The fee-rules window: the full text of the Measures in one read-only, vertically scrolling box
 // that fills the window, placed as present/form_layout.h says. Fixed size; close button only; no
 // handlers of its own.
 class Form2 final : public QWidget {

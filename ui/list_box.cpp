@@ -20,10 +20,12 @@ class ListBoxDelegate final : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setHeight(kListRowHeight);
-        return size;
+    QSize sizeHint(const QStyleOptionViewItem& /*option*/,
+                   const QModelIndex& /*index*/) const override {
+        // No width of its own: a row is as wide as the list, so that an entry too long for it is
+        // cut with "…" at the list's edge and its tooltip shown. A row as wide as its text would
+        // widen every row of a list whose one entry is long, and the tooltip would not know it cut.
+        return {1, kListRowHeight};
     }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -105,17 +107,63 @@ Flags ListBox::selectionCommand(const QModelIndex& index, const QEvent* event) c
     return flags;
 }
 
-// Presses and drags over the empty space below the entries neither select nor deselect.
+void ListBox::selectRow(int row) {
+    if (row < 0) {
+        clearSelection();
+        return;
+    }
+    const QModelIndex index = model()->index(row, 0);
+    if (hasFocus()) {
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    } else {
+        selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
+    }
+    scrollTo(index);
+}
+
+void ListBox::focusInEvent(QFocusEvent* event) {
+    QListWidget::focusInEvent(event);
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    if (!rows.isEmpty()) {
+        selectionModel()->setCurrentIndex(rows.front(), QItemSelectionModel::NoUpdate);
+    }
+}
+
+void ListBox::focusOutEvent(QFocusEvent* event) {
+    selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    QListWidget::focusOutEvent(event);
+}
+
+namespace {
+
+// A press of another button than the left, or anywhere below the entries, neither selects nor
+// deselects: a Windows list box selects with the left button only.
+bool SelectsNothing(const ListBox* list, const QMouseEvent* event) {
+    return (event->button() != Qt::LeftButton && event->button() != Qt::NoButton) ||
+           (event->buttons() & ~Qt::MouseButtons(Qt::LeftButton)) != Qt::NoButton ||
+           !list->indexAt(event->position().toPoint()).isValid();
+}
+
+}  // namespace
+
 void ListBox::mousePressEvent(QMouseEvent* event) {
-    if (!indexAt(event->position().toPoint()).isValid()) {
+    if (SelectsNothing(this, event)) {
         event->accept();
         return;
     }
     QListWidget::mousePressEvent(event);
 }
 
+void ListBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    QListWidget::mouseReleaseEvent(event);
+}
+
 void ListBox::mouseMoveEvent(QMouseEvent* event) {
-    if (!indexAt(event->position().toPoint()).isValid()) {
+    if (SelectsNothing(this, event)) {
         event->accept();
         return;
     }
@@ -123,7 +171,7 @@ void ListBox::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ListBox::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (!indexAt(event->position().toPoint()).isValid()) {
+    if (SelectsNothing(this, event)) {
         event->accept();
         return;
     }

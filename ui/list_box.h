@@ -17,11 +17,16 @@ class ListBox final : public QListWidget {
     // Places the list and keeps the rows whole: the pixels left over below the last whole row
     // become blank margins above and below the rows.
     void setListGeometry(const QRect& rect);
+    // Selects the row (-1: none) and shows it, without taking the focus.
+    void selectRow(int row);
 
   protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };

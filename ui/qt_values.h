@@ -19,6 +19,10 @@ inline QRect ToQRect(const present::Rect& rect) {
     return {rect.x, rect.y, rect.width, rect.height};
 }
 
+inline present::Rect ToRect(const QRect& rect) {
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
 inline QColor ToQColor(const present::Rgb& colour) {
     return {colour.red, colour.green, colour.blue};
 }

@@ -7,12 +7,13 @@
 #include <algorithm>
 
 #include "present/kept_figures.h"
+#include "win/accessible_text.h"
 #include "win/form2.h"
-#include "win/open_windows.h"
 #include "win/wide_text.h"
 #include "win/window_icon.h"
 #include "win/window_names.h"
 #include "win/window_places.h"
+#include "win/window_proc.h"
 
 namespace zq::win {
 namespace {
@@ -46,6 +47,15 @@ int RoomRightOf(const ControlPlace& label) {
 
 // The three lines at the foot name the maker; a click on any of them opens its address.
 bool IsFootLabel(const ControlPlace& place) { return place.name.starts_with("Label2_"); }
+
+// The maker's address is a link: a SysLink control, which Tab reaches at its place in the table,
+// Enter or a click presses, and Windows' accessibility layer presents as a link.
+bool IsAddress(const ControlPlace& place) { return place.caption == present::kMakerAddressShown; }
+
+void OpenAddress(HWND window) {
+    const std::wstring address = L"http://" + Wide(present::kMakerHost);
+    ShellExecuteW(window, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
 
 std::wstring TextOf(HWND control) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
@@ -98,7 +108,7 @@ void SelectRow(HWND list, int row) {
 HWND Form1::Open(HINSTANCE instance, int show) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = Proc;
+    windowClass.lpfnWndProc = WindowProc<Form1>;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
@@ -133,28 +143,15 @@ HWND Form1::Open(HINSTANCE instance, int show) {
 
 HWND Form1::Window() { return current; }
 
-LRESULT CALLBACK Form1::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
-        form = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        form->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-        current = window;
-        CountWindowIn();
-    }
-    if (form == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        DeleteObject(form->font_);
-        SetWindowIcons(window, nullptr, 0);
-        delete form;
-        current = nullptr;
-        CountWindowOut();
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return form->Handle(message, wParam, lParam);
+void Form1::Attach(HWND window) {
+    window_ = window;
+    current = window;
+}
+
+Form1::~Form1() {
+    DeleteObject(font_);
+    SetWindowIcons(window_, nullptr, 0);
+    current = nullptr;
 }
 
 LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -187,12 +184,6 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CTLCOLORSTATIC:
             return LabelColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-        case WM_SETCURSOR:
-            if (reinterpret_cast<HWND>(wParam) == address_ && LOWORD(lParam) == HTCLIENT) {
-                SetCursor(LoadCursorW(nullptr, IDC_HAND));
-                return TRUE;
-            }
-            break;
         case WM_MEASUREITEM:
             reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight =
                 static_cast<UINT>(dpi_(present::kListRowHeight));
@@ -200,9 +191,22 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DRAWITEM:
             DrawListRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), dpi_);
             return TRUE;
-        case WM_NOTIFY:
-            rowTips_.OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        case WM_NOTIFY: {
+            const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+            if (header.hwndFrom == address_ &&
+                (header.code == NM_CLICK || header.code == NM_RETURN)) {
+                OpenAddress(window_);
+            } else {
+                rowTips_.OnNotify(header);
+            }
             return 0;
+        }
+        case WM_HELP:
+            // F1 in the fee box: its explanation, for the keyboard.
+            if (reinterpret_cast<const HELPINFO*>(lParam)->hItemHandle == txtFysf_) {
+                feeTip_.ShowFromKeyboard();
+            }
+            return TRUE;
         case WM_PAINT:
             PaintLine1();
             return 0;
@@ -282,13 +286,16 @@ HWND Form1::CreateControl(const ControlPlace& place) {
             style |= WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON;
             break;
         case ControlKind::Label:
-            windowClass = WC_STATICW;
-            style |=
-                WS_GROUP | SS_LEFTNOWORDWRAP | SS_NOPREFIX | (IsFootLabel(place) ? SS_NOTIFY : 0);
+            windowClass = IsAddress(place) ? WC_LINK : WC_STATICW;
+            style |= IsAddress(place) ? WS_TABSTOP | WS_GROUP
+                                      : WS_GROUP | SS_LEFTNOWORDWRAP | SS_NOPREFIX |
+                                            (IsFootLabel(place) ? SS_NOTIFY : 0);
             break;
     }
+    const std::wstring caption =
+        IsAddress(place) ? L"<a>" + Wide(place.caption) + L"</a>" : Wide(place.caption);
     HWND control = CreateWindowExW(
-        extended, windowClass, Wide(place.caption).c_str(), style, 0, 0, 0, 0, window_,
+        extended, windowClass, caption.c_str(), style, 0, 0, 0, 0, window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(place))), instance_, nullptr);
     placed_.push_back({&place, control});
     const std::string_view name = place.name;
@@ -302,7 +309,7 @@ HWND Form1::CreateControl(const ControlPlace& place) {
     } else if (place.kind == ControlKind::Button) {
         (name == "Command1" ? command1_ : name == "Command2" ? command2_ : command3_) = control;
         SetWindowSubclass(control, PushButtonProc, 0, 0);
-    } else if (name == "Label2_1") {
+    } else if (IsAddress(place)) {
         address_ = control;
     }
     return control;
@@ -367,6 +374,8 @@ void Form1::OnCommand(HWND control, int code) {
             calculator_.List2Click(row);
         }
         Show(false);
+    } else if (control == txtFysf_ && code == EN_KILLFOCUS) {
+        feeTip_.HideFromKeyboard();
     } else if ((control == txtBd_ || control == txtFysf_) && code == EN_CHANGE && !settingText_) {
         std::string text = Utf8(TextOf(control));
         if (control == txtBd_) {
@@ -385,8 +394,7 @@ void Form1::OnCommand(HWND control, int code) {
         // Only the first press of a double-click: STN_DBLCLK opens nothing more.
         const ControlPlace* place = PlaceOf(control);
         if (place != nullptr && IsFootLabel(*place)) {
-            const std::wstring address = L"http://" + Wide(present::kMakerHost);
-            ShellExecuteW(window_, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+            OpenAddress(window_);
         }
     }
 }
@@ -394,6 +402,10 @@ void Form1::OnCommand(HWND control, int code) {
 void Form1::Calculate() {
     const std::optional<present::Notice> notice = calculator_.Command1Click();
     Show(true);
+    // The new fee, said by a screen reader: 计算, which keeps the focus, describes it. Emptied
+    // first, so that the same fee again is said again.
+    SetAccessibleText(command1_, AccessibleText::Description, L"");
+    SetAccessibleText(command1_, AccessibleText::Description, Wide(calculator_.announcement()));
     if (notice) {
         // Windows writes the button's 确定 in the system's language.
         const UINT icon =
@@ -421,6 +433,12 @@ void Form1::Show(bool boxes) {
         SetBoxText(txtFysf_, calculator_.feeText());
     }
     feeTip_.Show(calculator_.explanation());
+    // The explanation as plain text to a screen reader, which cannot read a tooltip.
+    std::string described = present::PlainText(calculator_.explanation());
+    if (described != described_) {
+        described_ = std::move(described);
+        SetAccessibleText(txtFysf_, AccessibleText::Description, Wide(described_));
+    }
 }
 
 void Form1::SetBoxText(HWND box, const std::string& text) {
@@ -437,8 +455,9 @@ LRESULT Form1::LabelColours(HDC dc, HWND label) {
     if (place != nullptr && place->colour != present::TextColour::Default) {
         SetTextColor(dc, ColourOf(place->colour));
     }
-    if (place != nullptr && place->kind == ControlKind::Label) {
+    if (place != nullptr && place->kind == ControlKind::Label && label != address_) {
         // Drawn over the window's face, which is painted beneath them; their texts never change.
+        // (The link fills its background itself, with the face as below.)
         SetBkMode(dc, TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
     }

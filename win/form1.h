@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include "present/calculator.h"
@@ -30,8 +31,14 @@ class Form1 {
         HWND control;
     };
 
+    template <typename T>
+    friend LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
     explicit Form1(HINSTANCE instance) : instance_(instance) {}
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    ~Form1();
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+    void Attach(HWND window);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
     void CreateControls();
@@ -63,11 +70,12 @@ class Form1 {
     HWND command1_ = nullptr;
     HWND command2_ = nullptr;
     HWND command3_ = nullptr;
-    HWND address_ = nullptr;  // Label2_1, the maker's address
+    HWND address_ = nullptr;  // Label2_1, the maker's address, a link
     int kindsShown_ = -1;
     int typesShown_ = -1;
     bool settingText_ = false;  // the window's own WM_SETTEXT, which is no typing
     HWND lastFocus_ = nullptr;
+    std::string described_;  // the fee box's description, as last told
     FeeTip feeTip_;
     ListRowTips rowTips_;
 };

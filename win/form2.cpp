@@ -2,16 +2,16 @@
 #include "win/form2.h"
 
 #include <commctrl.h>
-#include <initguid.h>  // defines the accessibility GUIDs below in this file
-#include <oleacc.h>
 
 #include "present/form_layout.h"
-#include "win/open_windows.h"
+#include "present/window_place.h"
+#include "win/accessible_text.h"
 #include "win/resource_ids.h"
 #include "win/wide_text.h"
 #include "win/window_icon.h"
 #include "win/window_names.h"
 #include "win/window_places.h"
+#include "win/window_proc.h"
 
 namespace zq::win {
 namespace {
@@ -20,19 +20,6 @@ HWND current = nullptr;
 
 // Fixed in size, as the calculator; it may be minimised on its own.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-
-// The box has no label: a screen reader names it after the text it holds, told to Windows'
-// accessibility layer directly. Without it (or under a system that lacks it) the box is unnamed.
-void NameForScreenReaders(HWND box, const std::wstring& name) {
-    IAccPropServices* services = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
-        return;
-    }
-    services->SetHwndPropStr(box, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
-                             name.c_str());
-    services->Release();
-}
 
 }  // namespace
 
@@ -57,7 +44,7 @@ void Form2::Show(HINSTANCE instance, HWND calculator, const RECT& controls) {
     static const bool registered = [instance] {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = Proc;
+        windowClass.lpfnWndProc = WindowProc<Form2>;
         windowClass.hInstance = instance;
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
@@ -76,7 +63,8 @@ void Form2::Show(HINSTANCE instance, HWND calculator, const RECT& controls) {
     const SIZE size{frame.right - frame.left, frame.bottom - frame.top};
     RECT beside;
     GetWindowRect(calculator, &beside);
-    const POINT at = BesideOf(beside, controls, size, WorkAreaOf(calculator));
+    const present::Point at = present::BesideOf(ToRect(beside), ToRect(controls), size.cx, size.cy,
+                                                ToRect(WorkAreaOf(calculator)));
     HWND window = CreateWindowExW(0, kForm2Class, Wide(present::kForm2Title).c_str(), kStyle, at.x,
                                   at.y, size.cx, size.cy, nullptr, nullptr, instance, form);
     if (window != nullptr) {
@@ -85,28 +73,15 @@ void Form2::Show(HINSTANCE instance, HWND calculator, const RECT& controls) {
     }
 }
 
-LRESULT CALLBACK Form2::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* form = reinterpret_cast<Form2*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
-        form = static_cast<Form2*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        form->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-        current = window;
-        CountWindowIn();
-    }
-    if (form == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        DeleteObject(form->font_);
-        SetWindowIcons(window, nullptr, 0);
-        delete form;
-        current = nullptr;
-        CountWindowOut();
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return form->Handle(message, wParam, lParam);
+void Form2::Attach(HWND window) {
+    window_ = window;
+    current = window;
+}
+
+Form2::~Form2() {
+    DeleteObject(font_);
+    SetWindowIcons(window_, nullptr, 0);
+    current = nullptr;
 }
 
 LRESULT Form2::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -162,7 +137,8 @@ void Form2::OnCreate() {
                              nullptr);
     SendMessageW(text1_, EM_SETLIMITTEXT, 0, 0);
     SetWindowTextW(text1_, MeasuresText(instance_).c_str());
-    NameForScreenReaders(text1_, Wide(present::kText1Name));
+    // The box has no label: a screen reader names it after the text it holds.
+    SetAccessibleText(text1_, AccessibleText::Name, Wide(present::kText1Name));
     ApplyDpi(Dpi(GetDpiForWindow(window_)));
     SetWindowIcons(window_, instance_, dpi_.value());
     const SIZE frame = FrameSize(present::kForm2Width, present::kForm2Height, window_, dpi_);

@@ -19,8 +19,14 @@ class Form2 {
     static void Show(HINSTANCE instance, HWND calculator, const RECT& controls);
 
   private:
+    template <typename T>
+    friend LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
     explicit Form2(HINSTANCE instance) : instance_(instance) {}
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    ~Form2();
+    Form2(const Form2&) = delete;
+    Form2& operator=(const Form2&) = delete;
+    void Attach(HWND window);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCreate();
     void ApplyDpi(Dpi dpi);

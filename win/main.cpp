@@ -12,7 +12,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     // The shell's open verb (the maker's address) and the accessibility annotations need COM.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
-                                        ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+                                        ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_LINK_CLASS};
     InitCommonControlsEx(&controls);
     if (zq::win::Form1::Open(instance, show) == nullptr) {
         return 1;

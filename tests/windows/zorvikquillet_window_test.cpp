@@ -5,8 +5,9 @@
 // WM_GETTEXT, message boxes found by their class #32770 and closed. The calculator's behaviour is
 // tested natively; this checks what only the Windows window does with it: the controls in the
 // table's places and tab order at the window's DPI, each class's cascade, every fee rule's
-// worked example against the native courtfee's answers, a refused amount's message box, the
-// fee-rules window, and the program's end with its last window.
+// worked example against the native courtfee's answers (each box showing its start), a refused
+// amount's message box modal to the calculator, the fee-rules window read-only beside it, and the
+// program's end with its last window.
 //   zorvikquillet_window_test <zorvikquillet.exe> <courtfee --list> <cases> <courtfee --batch
 //                             answers to the cases> <resources/measures.txt>
 // Waits poll for the state they need; the one time limit only stops a hung run.
@@ -127,6 +128,7 @@ std::vector<std::string> Rows(HWND list) {
 struct Box {
     std::string title;
     std::string prompt;
+    bool modal = false;  // the calculator disabled under it, and no minimise or maximise
 };
 
 class Calculator {
@@ -163,7 +165,10 @@ class Calculator {
         std::optional<Box> seen;
         while (WaitForSingleObject(thread, 20) == WAIT_TIMEOUT) {
             if (HWND box = OwnedBox(); box != nullptr && !seen) {
-                seen = Box{Text(box), ""};
+                const auto style = GetWindowLongPtrW(box, GWL_STYLE);
+                seen = Box{Text(box), "",
+                           IsWindowEnabled(window) == FALSE &&
+                               (style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) == 0};
                 EnumChildWindows(
                     box,
                     [](HWND child, LPARAM found) {
@@ -228,8 +233,12 @@ void CheckStart(const Calculator& c, const std::vector<std::vector<Kind>>& catal
         Check(at.left == wanted.left && at.top == wanted.top &&
                   (label || (at.right == wanted.right && at.bottom == wanted.bottom)),
               name + " is not at its place");
+        // The address is a link, its caption marked up as one.
+        const std::string caption(place.caption);
+        const std::string link = "<a>" + caption + "</a>";
         if (place.kind != zp::ControlKind::ListBox && place.kind != zp::ControlKind::TextBox) {
-            Check(Text(control) == place.caption, name + " reads " + Text(control));
+            Check(Text(control) == caption || Text(control) == link,
+                  name + " reads " + Text(control));
         }
         if (place.kind == zp::ControlKind::ListBox) {
             Check(SendMessageW(control, LB_GETITEMHEIGHT, 0, 0) == dpi(zp::kListRowHeight),
@@ -247,10 +256,12 @@ void CheckStart(const Calculator& c, const std::vector<std::vector<Kind>>& catal
           "the lists at start");
     Check(Text(c.Control("txtBd")).empty() && Text(c.Control("txtFysf")).empty(),
           "the boxes at start are not empty");
-    // Tab visits the controls in the table's order, the class options at the one that is on.
+    // Tab visits the controls in the table's order, the class options at the one that is on, and
+    // the address among them.
     std::vector<int> wanted;
     for (const zp::ControlPlace& place : zp::Form1Controls()) {
-        if (place.kind != zp::ControlKind::Label && place.name != "Option1_1") {
+        if ((place.kind != zp::ControlKind::Label || place.caption == zp::kMakerAddressShown) &&
+            place.name != "Option1_1") {
             wanted.push_back(ControlId(place));
         }
     }
@@ -329,6 +340,14 @@ void CheckCases(const Calculator& c, const std::vector<std::vector<Kind>>& catal
                   (!box || box->prompt == note || box->title + "：" + box->prompt == note),
               where + ": message box " +
                   (box ? "\"" + box->title + "\" \"" + box->prompt + "\"" : "missing"));
+        Check(!box || box->modal, where + ": the message box is not modal to the calculator");
+        // Both boxes show the start of what the window wrote: a fee of 309 digits its leading 5.
+        for (const char* name : {"txtBd", "txtFysf"}) {
+            const LRESULT first = SendMessageW(c.Control(name), EM_POSFROMCHAR, 0, 0);
+            const auto x = static_cast<short>(LOWORD(first));
+            Check(Text(c.Control(name)).empty() || (x >= 0 && x < 8),
+                  where + ": " + name + " does not show its start");
+        }
     }
 }
 
