@@ -90,6 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
         FeeCase{"8、申请涉外仲裁财产保全的案件", "100200", "1021.00"},
         FeeCase{kEnforcement, "", "50.00"}, FeeCase{kEnforcement, "12000.4", "80.01"},
         FeeCase{kEnforcement, "500000", "7400.00"}, FeeCase{kEnforcement, "20000000", "87400.00"},
+        FeeCase{kEnforcement, "10000002", "77400.00"},  // 0.1% from the first yuan past 1000 万
         FeeCase{kEnforcement, "9007199254740993", "9007199322140.99"},
         FeeCase{"7、申请执行香港特区作出的仲裁裁决的案件", "600000", "8400.00"}));
 

@@ -126,6 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
         CapitalsCase{"wan_group_all_zero", "100000001.00", "壹亿零壹元整"},
         CapitalsCase{"one_zero_then_two_digits", "1011.00", "壹仟零壹拾壹元整"},
         CapitalsCase{"yi_then_wan", "100010000.00", "壹亿零壹万元整"},
+        CapitalsCase{"yi_then_zero_wan_then_qian", "100001000.00", "壹亿零壹仟元整"},
         CapitalsCase{"whole_yi", "300000000.00", "叁亿元整"},
         CapitalsCase{"thousand_wan", "10000000.00", "壹仟万元整"},
         CapitalsCase{"zeros_across_wan", "2000300.00", "贰佰万零叁佰元整"},
