@@ -17,6 +17,10 @@
 #include "present/stage_texts.h"
 #include "runtime/fen.h"
 
+#ifdef _WIN32
+#include "cli/windows/windows_text.h"
+#endif
+
 namespace zq::cli {
 namespace {
 
@@ -195,6 +199,15 @@ std::optional<std::string> ParseOptions(int argc, const char* const* argv, Optio
     return std::nullopt;
 }
 
+// Where the figures are kept, for a message: in UTF-8, as courtfee writes.
+std::string FiguresPathText() {
+#ifdef _WIN32
+    return ToUtf8(present::KeptFiguresPath());
+#else
+    return present::KeptFiguresPath();
+#endif
+}
+
 // The local figures in force: those kept, then each --figure over them. The kept file's lines
 // that cannot be read are said on stderr; a refused --figure is returned.
 std::optional<std::string> ReadFigures(const Options& options, LocalFigures& figures,
@@ -203,9 +216,8 @@ std::optional<std::string> ReadFigures(const Options& options, LocalFigures& fig
     figures = present::LoadKeptFigures(&skipped);
     if (skipped > 0) {
         const std::string count = std::to_string(skipped);
-        WriteLine(err,
-                  "courtfee: 本地标准文件中有 " + count + " 行无法读取，已略过 / " + count +
-                      " lines of the kept figures skipped: " + present::KeptFiguresPath().string());
+        WriteLine(err, "courtfee: 本地标准文件中有 " + count + " 行无法读取，已略过 / " + count +
+                           " lines of the kept figures skipped: " + FiguresPathText());
     }
     for (const std::string_view figure : options.figures) {
         if (auto problem = SetFigure(figure, figures)) {
@@ -265,8 +277,7 @@ int KeepFigure(const Options& options, std::FILE* out, std::FILE* err) {
         return kExitFailed;
     }
     if (!present::SaveKeptFigures(figures)) {
-        WriteLine(err, "courtfee: 无法保存本地标准 / cannot keep the figure: " +
-                           present::KeptFiguresPath().string());
+        WriteLine(err, "courtfee: 无法保存本地标准 / cannot keep the figure: " + FiguresPathText());
         return kExitFailed;
     }
     Write(out, present::FiguresListing(figures));

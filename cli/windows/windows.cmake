@@ -7,7 +7,7 @@ set(ZQ_ICON ${PROJECT_SOURCE_DIR}/resources/icons/main.ico)
 set(ZQ_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/courtfee.manifest)
 configure_file(windows/courtfee.rc.in ${CMAKE_CURRENT_BINARY_DIR}/courtfee.rc @ONLY)
 
-add_executable(courtfee windows/windows_main.cpp windows/windows_console.cpp windows/windows_text.cpp
+add_executable(courtfee windows/windows_main.cpp windows/windows_console.cpp
                ${CMAKE_CURRENT_BINARY_DIR}/courtfee.rc)
 zq_set_warnings(courtfee)
 target_link_libraries(courtfee PRIVATE zq_cli)
