@@ -448,8 +448,10 @@
   }
 
   function drawHistory() {
-    const when = new Intl.DateTimeFormat('zh-CN', { dateStyle: 'short', timeStyle: 'short' });
-    $('historyList').replaceChildren(...readHistory().map((entry) => {
+    const entries = readHistory();
+    // Made only when needed: a browser's first date format loads its locale data.
+    const when = entries.length && new Intl.DateTimeFormat('zh-CN', { dateStyle: 'short', timeStyle: 'short' });
+    $('historyList').replaceChildren(...entries.map((entry) => {
       const item = document.createElement('li');
       const button = document.createElement('button');
       button.type = 'button';
@@ -639,6 +641,9 @@
   // What was picked and typed on the phone before the core arrived, handed to its Calculator.
   function takeWhatWasTyped() {
     phone.FormLoad();
+    // The site builder has written the opening lists into the pickers already.
+    drawn.phoneKinds = phone.kindsVersion();
+    drawn.phoneTypes = phone.typesVersion();
     const classIndex = Number($('caseClass').value);
     if (classIndex !== 0) {
       phone.Option1Click(classIndex);
@@ -682,7 +687,6 @@
     const typed = $('txtBd').value;
     desk.FormLoad();
     desk.TypeAmount(typed);
-    drawHistory();
     if (history.state?.rules) {
       history.replaceState(null, '', location.pathname + location.search);
     }
@@ -693,8 +697,22 @@
         $('Option1_0').focus({ preventScroll: true });
       }
     }
-    document.documentElement.dataset.ready = 'true';
-    document.dispatchEvent(new Event('courtfee-ready'));
+    // On a phone the fee is drawn now; the history below it, and the offer to work offline, wait
+    // for the frame that shows it. The service worker's copy of the site must not share a slow
+    // network with the core.
+    const rest = () => {
+      drawHistory();
+      offerOffline();
+      document.documentElement.dataset.ready = 'true';
+      document.dispatchEvent(new Event('courtfee-ready'));
+    };
+    if (!onPhone()) {
+      rest();
+    } else if (document.hidden) {
+      setTimeout(rest);
+    } else {
+      requestAnimationFrame(() => setTimeout(rest));
+    }
   }
 
   function failed() {
@@ -702,7 +720,6 @@
     $('fee').textContent = '';
   }
 
-  offerOffline();
   // Over HTTP(S) the page's head has asked for courtfee.wasm already: it is compiled while it
   // streams, or, from a server that does not send it as application/wasm, once it is all there.
   function compileFetched() {
