@@ -494,8 +494,21 @@
 
   // ---- The fee rules on a phone: read-only, a contents line, Back returns ----
 
+  // The Measures' text, from a script of its own that the page loads after its first fee; without
+  // it the fee-rules panels stay empty.
+  let measuresLoaded = null;
+  function loadMeasures() {
+    if (!measuresLoaded) {
+      const script = Object.assign(document.createElement('script'), { src: 'measures.js' });
+      document.head.append(script);
+      measuresLoaded = scriptRun(script, () => false)
+        .then(() => { $('Text1').defaultValue = self.CourtFeeMeasures; }, () => {});
+    }
+    return measuresLoaded;
+  }
+
   function buildRules() {
-    if ($('rulesText').childElementCount) {
+    if ($('rulesText').childElementCount || !$('Text1').defaultValue) {
       return;
     }
     const numbered = /^第([一二三四五六七八九十百]+)([章条])/;
@@ -523,6 +536,7 @@
     $('phoneRules').hidden = !open;
     if (open) {
       buildRules();
+      loadMeasures().then(buildRules);
       scrollTo(0, 0);
       $('rulesBack').focus();
     } else {
@@ -697,14 +711,16 @@
         $('Option1_0').focus({ preventScroll: true });
       }
     }
-    // On a phone the fee is drawn now; the history below it, and the offer to work offline, wait
-    // for the frame that shows it. The service worker's copy of the site must not share a slow
-    // network with the core.
+    // On a phone the fee is drawn now; the history below it, the Measures' text and the offer to
+    // work offline wait for the frame that shows it. The service worker's copy of the site must
+    // not share a slow network with the core.
     const rest = () => {
       drawHistory();
       offerOffline();
-      document.documentElement.dataset.ready = 'true';
-      document.dispatchEvent(new Event('courtfee-ready'));
+      loadMeasures().then(() => {
+        document.documentElement.dataset.ready = 'true';
+        document.dispatchEvent(new Event('courtfee-ready'));
+      });
     };
     if (!onPhone()) {
       rest();

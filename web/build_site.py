@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Writes the static site: the page with the window's controls and the Measures text built in,
-the core (courtfee.js, its WebAssembly as courtfee.wasm for HTTP and inside courtfee-wasm.js for a
-page opened from disk), the service worker with its list of files, the manifest and the icons, all
-into one folder. The controls' markup and places come from the window's control table in the freshly
-built core (present/form_layout.h), read under Node.
+"""Writes the static site: the page with the window's controls built in, the Measures' text as a
+script, the core (courtfee.js, its WebAssembly as courtfee.wasm for HTTP and inside
+courtfee-wasm.js for a page opened from disk), the service worker with its list of files, the
+manifest and the icons, all into one folder. The controls' markup and places come from the
+window's control table in the freshly built core (present/form_layout.h), read under Node.
 
 build_site.py --core build-web/wasm/bin/courtfee.js --out build-web/site
 """
@@ -257,12 +257,18 @@ def admit_inline_script(page):
     return fill(page, "index.html", "'@INLINE_SCRIPT@'", f"'sha256-{digest}'")
 
 
-def write_page(out, measures, tables):
-    form1, form2 = tables["form1"], tables["form2"]
+def write_measures(out, measures):
+    """measures.js: the Measures' text, which the page puts into the fee-rules panels after its first
+    fee; a JSON string is a JavaScript string."""
     text = measures.read_text(encoding="utf-8").replace("\r\n", "\n")
+    script = (WEB / "measures.js").read_text(encoding="utf-8")
+    script = fill(script, "measures.js", "'@MEASURES@'", json.dumps(text, ensure_ascii=False))
+    (out / "measures.js").write_text(script, encoding="utf-8")
+
+
+def write_page(out, tables):
+    form1, form2 = tables["form1"], tables["form2"]
     page = (WEB / "index.html").read_text(encoding="utf-8")
-    # A textarea's content starts after one leading line break, which the parser drops.
-    page = fill(page, "index.html", "<!-- measures -->", "\n" + html.escape(text, quote=False))
     groups, rest = form1_markup(form1)
     for group, members in groups.items():
         page = fill(page, "index.html", f"<!-- {group} -->", "".join(members))
@@ -316,7 +322,8 @@ def main():
     embed_wasm(out, args.core.with_suffix(".wasm"))
     for name in COPIED:
         shutil.copyfile(WEB / name, out / name)
-    write_page(out, args.measures, read_control_table(out))
+    write_page(out, read_control_table(out))
+    write_measures(out, args.measures)
     write_icons(out)
     write_service_worker(out)
 
