@@ -736,27 +736,19 @@
     $('fee').textContent = '';
   }
 
-  // Over HTTP(S) the page's head has asked for courtfee.wasm already: it is compiled while it
-  // streams, or, from a server that does not send it as application/wasm, once it is all there.
-  function compileFetched() {
-    const streams = (response) => typeof WebAssembly.compileStreaming === 'function' &&
-      /^application\/wasm\b/.test(response.headers.get('Content-Type') ?? '');
-    return fetch('courtfee.wasm').then((response) => (streams(response) ? WebAssembly.compileStreaming(response)
-      : response.arrayBuffer().then((bytes) => WebAssembly.compile(bytes))));
-  }
-
   // A script of the page's, once it has run; it may have run before this one.
   const scriptRun = (script, hasRun) => (hasRun() ? Promise.resolve() : new Promise((resolve, reject) => {
     script.addEventListener('load', resolve);
     script.addEventListener('error', reject);
   }));
 
-  // The core's script loads on its own, its WebAssembly meanwhile compiled here and handed to it.
-  // Opened from disk, where nothing can be fetched, the WebAssembly comes inside a script of its own.
+  // The core's script loads on its own; over HTTP(S) the page's head has meanwhile fetched and
+  // compiled its WebAssembly, handed to it here. Opened from disk, where nothing can be fetched,
+  // the WebAssembly comes inside a script of its own.
   function loadCore() {
     const core = scriptRun($('core'), () => typeof CourtFee === 'function');
-    if (/^https?:$/.test(location.protocol)) {
-      Promise.all([compileFetched(), core])
+    if (self.courtFeeWasm) {
+      Promise.all([self.courtFeeWasm, core])
         .then(([module]) => CourtFee({ instantiateWasm: (imports, receive) => {
           WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module), failed);
           return {};
