@@ -33,6 +33,9 @@
   const drawn = { kinds: -1, types: -1, phoneKinds: -1, phoneTypes: -1 };
   // What the copy button last put on the clipboard, while it is still the fee to copy.
   let copied = '';
+  // On a phone the extras wait for the frame that shows the first fee: laying out their text
+  // would hold that frame back.
+  let extrasHeld = true;
 
   // Sets a field only when it differs, so that the caret of a field being typed in stays put.
   function setValue(field, text) {
@@ -238,7 +241,7 @@
     setValue($('changed'), calculator.changedAmountText());
     setValue($('appealed'), calculator.appealedText());
     $('refundGround').value = String(calculator.refundGround());
-    $('extras').hidden = !extras.shown || (calculator === desk && $('Form1').hidden);
+    $('extras').hidden = extrasHeld || !extras.shown || (calculator === desk && $('Form1').hidden);
     for (const control of [...$('halving-reasons').querySelectorAll('input'), $('awarded'), $('changed'), $('appealed')]) {
       control.disabled = !extras.applicable;
     }
@@ -711,10 +714,12 @@
         $('Option1_0').focus({ preventScroll: true });
       }
     }
-    // On a phone the fee is drawn now; the history below it, the Measures' text and the offer to
-    // work offline wait for the frame that shows it. The service worker's copy of the site must
-    // not share a slow network with the core.
+    // On a phone the fee is drawn now; the extras and the history below it, the Measures' text and
+    // the offer to work offline wait for the frame that shows it. The service worker's copy of the
+    // site must not share a slow network with the core.
     const rest = () => {
+      extrasHeld = false;
+      drawExtras(active());
       drawHistory();
       offerOffline();
       loadMeasures().then(() => {
