@@ -22,11 +22,9 @@ function watchFee() {
         if (/^\d/.test(fee.textContent)) {
           observer.disconnect();
           const written = performance.now();
-          requestAnimationFrame(() => {
-            const after = new MessageChannel();
-            after.port1.onmessage = () => resolve({ written, shown: performance.now() });
-            after.port2.postMessage(null);
-          });
+          // The task runs first after the frame, ahead of any the page has queued meanwhile.
+          requestAnimationFrame(() => scheduler.postTask(() => resolve({ written, shown: performance.now() }),
+            { priority: 'user-blocking' }));
         }
       }).observe(fee, { subtree: true, childList: true, characterData: true });
     }, { once: true });
