@@ -33,6 +33,9 @@
   const drawn = { kinds: -1, types: -1, phoneKinds: -1, phoneTypes: -1 };
   // What the copy button last put on the clipboard, while it is still the fee to copy.
   let copied = '';
+  // On a phone the extras wait for the frame that shows the first fee: laying out their text
+  // would hold that frame back.
+  let extrasHeld = true;
 
   // Sets a field only when it differs, so that the caret of a field being typed in stays put.
   function setValue(field, text) {
@@ -238,7 +241,7 @@
     setValue($('changed'), calculator.changedAmountText());
     setValue($('appealed'), calculator.appealedText());
     $('refundGround').value = String(calculator.refundGround());
-    $('extras').hidden = !extras.shown || (calculator === desk && $('Form1').hidden);
+    $('extras').hidden = extrasHeld || !extras.shown || (calculator === desk && $('Form1').hidden);
     for (const control of [...$('halving-reasons').querySelectorAll('input'), $('awarded'), $('changed'), $('appealed')]) {
       control.disabled = !extras.applicable;
     }
@@ -464,8 +467,10 @@
       hold.behind = true;
       return;
     }
-    const when = new Intl.DateTimeFormat('zh-CN', { dateStyle: 'short', timeStyle: 'short' });
-    $('historyList').replaceChildren(...readHistory().map((entry) => {
+    const entries = readHistory();
+    // Made only when needed: a browser's first date format loads its locale data.
+    const when = entries.length && new Intl.DateTimeFormat('zh-CN', { dateStyle: 'short', timeStyle: 'short' });
+    $('historyList').replaceChildren(...entries.map((entry) => {
       const item = document.createElement('li');
       const button = document.createElement('button');
       button.type = 'button';
@@ -508,8 +513,21 @@
 
   // ---- The fee rules on a phone: read-only, a contents line, Back returns ----
 
+  // The Measures' text, from a script of its own that the page loads after its first fee; without
+  // it the fee-rules panels stay empty.
+  let measuresLoaded = null;
+  function loadMeasures() {
+    if (!measuresLoaded) {
+      const script = Object.assign(document.createElement('script'), { src: 'measures.js' });
+      document.head.append(script);
+      measuresLoaded = scriptRun(script, () => false)
+        .then(() => { $('Text1').defaultValue = self.CourtFeeMeasures; }, () => {});
+    }
+    return measuresLoaded;
+  }
+
   function buildRules() {
-    if ($('rulesText').childElementCount) {
+    if ($('rulesText').childElementCount || !$('Text1').defaultValue) {
       return;
     }
     const numbered = /^第([一二三四五六七八九十百]+)([章条])/;
@@ -537,6 +555,7 @@
     $('phoneRules').hidden = !open;
     if (open) {
       buildRules();
+      loadMeasures().then(buildRules);
       scrollTo(0, 0);
       $('rulesBack').focus();
     } else {
@@ -661,6 +680,9 @@
   // What was picked and typed on the phone before the core arrived, handed to its Calculator.
   function takeWhatWasTyped() {
     phone.FormLoad();
+    // The site builder has written the opening lists into the pickers already.
+    drawn.phoneKinds = phone.kindsVersion();
+    drawn.phoneTypes = phone.typesVersion();
     const classIndex = Number($('caseClass').value);
     if (classIndex !== 0) {
       phone.Option1Click(classIndex);
@@ -704,7 +726,6 @@
     const typed = $('txtBd').value;
     desk.FormLoad();
     desk.TypeAmount(typed);
-    drawHistory();
     if (history.state?.rules) {
       history.replaceState(null, '', location.pathname + location.search);
     }
@@ -715,8 +736,26 @@
         $('Option1_0').focus({ preventScroll: true });
       }
     }
-    document.documentElement.dataset.ready = 'true';
-    document.dispatchEvent(new Event('courtfee-ready'));
+    // On a phone the fee is drawn now; the extras and the history below it, the Measures' text and
+    // the offer to work offline wait for the frame that shows it. The service worker's copy of the
+    // site must not share a slow network with the core.
+    const rest = () => {
+      extrasHeld = false;
+      drawExtras(active());
+      drawHistory();
+      offerOffline();
+      loadMeasures().then(() => {
+        document.documentElement.dataset.ready = 'true';
+        document.dispatchEvent(new Event('courtfee-ready'));
+      });
+    };
+    if (!onPhone()) {
+      rest();
+    } else if (document.hidden) {
+      setTimeout(rest);
+    } else {
+      requestAnimationFrame(() => setTimeout(rest));
+    }
   }
 
   function failed() {
@@ -724,13 +763,30 @@
     $('fee').textContent = '';
   }
 
-  offerOffline();
-  // The core's script loads on its own; it may have arrived before this one ran.
-  const loadCore = () => (typeof CourtFee === 'function' ? CourtFee().then(start, failed) : failed());
-  if (typeof CourtFee === 'function') {
-    loadCore();
-  } else {
-    $('core').addEventListener('load', loadCore);
-    $('core').addEventListener('error', failed);
+  // A script of the page's, once it has run; it may have run before this one.
+  const scriptRun = (script, hasRun) => (hasRun() ? Promise.resolve() : new Promise((resolve, reject) => {
+    script.addEventListener('load', resolve);
+    script.addEventListener('error', reject);
+  }));
+
+  // The core's script loads on its own; over HTTP(S) the page's head has meanwhile fetched and
+  // compiled its WebAssembly, handed to it here. Opened from disk, where nothing can be fetched,
+  // the WebAssembly comes inside a script of its own.
+  function loadCore() {
+    const core = scriptRun($('core'), () => typeof CourtFee === 'function');
+    if (self.courtFeeWasm) {
+      Promise.all([self.courtFeeWasm, core])
+        .then(([module]) => CourtFee({ instantiateWasm: (imports, receive) => {
+          WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module), failed);
+          return {};
+        } }))
+        .then(start, failed);
+      return;
+    }
+    const bytes = Object.assign(document.createElement('script'), { src: 'courtfee-wasm.js' });
+    document.head.append(bytes);
+    Promise.all([core, scriptRun(bytes, () => false)]).then(() => CourtFee()).then(start, failed);
   }
+
+  loadCore();
 })();

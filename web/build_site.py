@@ -1,17 +1,20 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Writes the static site: the page with the window's controls and the Measures text built in,
-the core, the service worker with its list of files, the manifest and the icons, all into one
-folder. The controls' markup and places come from the window's control table in the freshly
-built core (present/form_layout.h), read under Node.
+"""Writes the static site: the page with the window's controls built in, the Measures' text as a
+script, the core (courtfee.js, its WebAssembly as courtfee.wasm for HTTP and inside
+courtfee-wasm.js for a page opened from disk), the service worker with its list of files, the
+manifest and the icons, all into one folder. The controls' markup and places come from the
+window's control table in the freshly built core (present/form_layout.h), read under Node.
 
 build_site.py --core build-web/wasm/bin/courtfee.js --out build-web/site
 """
 import argparse
+import base64
 import hashlib
 import html
 import json
 import os
+import re
 import shutil
 import struct
 import subprocess
@@ -104,13 +107,13 @@ def write_icons(out):
     write_png(icons / "icon-maskable-512.png", scaled_icon(pixels, 512, 12, face))
 
 
-def embed_wasm(glue, wasm):
-    """The loader with the module in place of its marker, as a string of one character per byte.
+def embed_wasm(out, wasm):
+    """courtfee-wasm.js: the module in place of its marker, as a string of one character per byte.
     Bytes 0x80-0xFF become U+0080-U+00FF (two bytes of UTF-8), which gzip takes back."""
-    text = glue.read_text(encoding="utf-8")
-    markers = [m for m in ("'@EMBEDDED_WASM@'", '"@EMBEDDED_WASM@"') if m in text]
-    if len(markers) != 1 or text.count(markers[0]) != 1:
-        raise SystemExit(f"{glue}: the marker for the WebAssembly must appear once")
+    text = (WEB / "courtfee-wasm.js").read_text(encoding="utf-8")
+    marker = "'@EMBEDDED_WASM@'"
+    if text.count(marker) != 1:
+        raise SystemExit("courtfee-wasm.js: the marker for the WebAssembly must appear once")
     escapes = {ord("\\"): "\\\\", ord('"'): '\\"', ord("\n"): "\\n", ord("\r"): "\\r"}
     data = wasm.read_bytes()
     parts = []
@@ -120,7 +123,8 @@ def embed_wasm(glue, wasm):
             parts.append("\\x00" if i + 1 < len(data) and 0x30 <= data[i + 1] <= 0x39 else "\\0")
         else:
             parts.append(escapes.get(byte, chr(byte)))
-    return text.replace(markers[0], '"' + "".join(parts) + '"')
+    text = text.replace(marker, '"' + "".join(parts) + '"')
+    (out / "courtfee-wasm.js").write_text(text, encoding="utf-8")
 
 
 def fill(text, name, marker, value, count=1):
@@ -244,12 +248,27 @@ def window_colours(table):
     return "\n".join(f"  --{name}: rgb({' '.join(map(str, rgb))});" for name, rgb in table["colours"].items())
 
 
-def write_page(out, measures, tables):
-    form1, form2 = tables["form1"], tables["form2"]
+def admit_inline_script(page):
+    """The page with its policy admitting its one inline script by the script's digest."""
+    scripts = re.findall(r"<script>(.*?)</script>", page, re.S)
+    if len(scripts) != 1:
+        raise SystemExit("index.html: expected one inline script")
+    digest = base64.b64encode(hashlib.sha256(scripts[0].encode("utf-8")).digest()).decode("ascii")
+    return fill(page, "index.html", "'@INLINE_SCRIPT@'", f"'sha256-{digest}'")
+
+
+def write_measures(out, measures):
+    """measures.js: the Measures' text, which the page puts into the fee-rules panels after its first
+    fee; a JSON string is a JavaScript string."""
     text = measures.read_text(encoding="utf-8").replace("\r\n", "\n")
+    script = (WEB / "measures.js").read_text(encoding="utf-8")
+    script = fill(script, "measures.js", "'@MEASURES@'", json.dumps(text, ensure_ascii=False))
+    (out / "measures.js").write_text(script, encoding="utf-8")
+
+
+def write_page(out, tables):
+    form1, form2 = tables["form1"], tables["form2"]
     page = (WEB / "index.html").read_text(encoding="utf-8")
-    # A textarea's content starts after one leading line break, which the parser drops.
-    page = fill(page, "index.html", "<!-- measures -->", "\n" + html.escape(text, quote=False))
     groups, rest = form1_markup(form1)
     for group, members in groups.items():
         page = fill(page, "index.html", f"<!-- {group} -->", "".join(members))
@@ -266,7 +285,7 @@ def write_page(out, measures, tables):
         options = "".join(f'<option value="{attribute(value(i, text))}">{html.escape(text)}</option>'
                           for i, text in enumerate(texts))
         page = fill(page, "index.html", f"<!-- phone {marker} -->", options)
-    (out / "index.html").write_text(page, encoding="utf-8")
+    (out / "index.html").write_text(admit_inline_script(page), encoding="utf-8")
     style = (WEB / "style.css").read_text(encoding="utf-8")
     style = fill(style, "style.css", "  /* window colours */", window_colours(form1))
     style = fill(style, "style.css", "/* window places */", form_styles(tables))
@@ -274,7 +293,9 @@ def write_page(out, measures, tables):
 
 
 def write_service_worker(out):
-    files = sorted(str(p.relative_to(out)) for p in out.rglob("*") if p.is_file())
+    # Over HTTP the page and courtfee.mjs fetch courtfee.wasm; courtfee-wasm.js, the same module for
+    # a page opened from disk, would only add its size to every installation.
+    files = sorted(str(p.relative_to(out)) for p in out.rglob("*") if p.is_file() and p.name != "courtfee-wasm.js")
     digest = hashlib.sha256()
     for name in files:
         digest.update(name.encode() + b"\0" + (out / name).read_bytes())
@@ -296,10 +317,13 @@ def main():
     if out.exists():
         shutil.rmtree(out)
     out.mkdir(parents=True)
-    (out / "courtfee.js").write_text(embed_wasm(args.core, args.core.with_suffix(".wasm")), encoding="utf-8")
+    shutil.copyfile(args.core, out / "courtfee.js")
+    shutil.copyfile(args.core.with_suffix(".wasm"), out / "courtfee.wasm")
+    embed_wasm(out, args.core.with_suffix(".wasm"))
     for name in COPIED:
         shutil.copyfile(WEB / name, out / name)
-    write_page(out, args.measures, read_control_table(out))
+    write_page(out, read_control_table(out))
+    write_measures(out, args.measures)
     write_icons(out)
     write_service_worker(out)
 

@@ -323,6 +323,6 @@ export interface CourtFeeCore {
   controlTable(): ControlTable;
 }
 
-/** Loads and starts the core (WebAssembly, embedded in courtfee.js). */
+/** Loads and starts the core: its WebAssembly is courtfee.wasm over HTTP(S), courtfee-wasm.js under Node or from disk. */
 declare function CourtFee(options?: object): Promise<CourtFeeCore>;
 export default CourtFee;

@@ -120,10 +120,12 @@ export const saidTwice = () => {
   return lines('case-facts').filter((fact) => steps.some((step) => step.includes(fact)));
 };
 
-// The site from a static HTTP server on a free port of 127.0.0.1; resolves to its origin.
+// The site (or another build of it) from a static HTTP server on a free port of 127.0.0.1;
+// resolves to its origin.
 const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript',
-  '.css': 'text/css', '.png': 'image/png', '.webmanifest': 'application/manifest+json', '.ts': 'text/plain' };
-export async function serveSite() {
+  '.css': 'text/css', '.png': 'image/png', '.webmanifest': 'application/manifest+json', '.ts': 'text/plain',
+  '.wasm': 'application/wasm' };
+export async function serveSite(dir = siteDir) {
   const server = http.createServer((request, response) => {
     // The page in a frame of a phone's size, for a browser whose window cannot be made so narrow.
     const asked = new URL(request.url, 'http://x');
@@ -134,7 +136,7 @@ export async function serveSite() {
       return;
     }
     const name = decodeURIComponent(new URL(request.url, 'http://x').pathname).replace(/\/$/, '/index.html');
-    const file = path.join(siteDir, path.normalize(name));
+    const file = path.join(dir, path.normalize(name));
     try {
       const body = readFileSync(file);
       // Compressed as any web server sends text.

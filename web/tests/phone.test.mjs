@@ -176,11 +176,11 @@ describe('loading on a slow phone', () => {
     try {
       await slowProfile(page);
       await page.setViewport({ width: 360, height: 740, isMobile: true, hasTouch: true });
-      // The core is held back until the amount has been typed.
+      // The core, its script and its WebAssembly, is held back until the amount has been typed.
       let release;
       const held = new Promise((resolve) => { release = resolve; });
       await page.setRequestInterception(true);
-      page.on('request', (request) => (request.url().endsWith('/courtfee.js') ? held.then(() => request.continue())
+      page.on('request', (request) => (/\/courtfee\.(js|wasm)$/.test(request.url()) ? held.then(() => request.continue())
         : request.continue()));
       await page.goto(`${site.origin}/`, { waitUntil: 'domcontentloaded' });
       assert.equal(await text(page, '#fee'), '正在加载…');
