@@ -99,7 +99,8 @@ hand() {
 }
 
 "$app" >/dev/null 2>&1 &
-pids+=($!)
+app_pid=$!
+pids+=($app_pid)
 main=$(window '^ZorvikQuillet v2.0$')
 check "main window centred with its title bar" centred "$main"
 await active "$main"  # the keys below go to it
@@ -139,13 +140,14 @@ for amount in abc 1e400; do
   check "a screen reader names its icon" hears "^image	[警错][告误]	"
   if [ "$amount" = abc ]; then
     # Openbox minimises a box whatever it asks for, and the calculator with it: both come back.
-    xprop -spy -id "$main" _NET_WM_STATE >"$work/states" &
-    spy=$!
-    await test -s "$work/states"  # listening, before the minimise
+    # The program is held while openbox minimises, so that both are seen hidden before it answers.
+    kill -STOP "$app_pid"
     xdotool windowminimize "$box"
+    check "openbox minimises $title and the calculator with it" bash -c \
+      "xprop -id $main _NET_WM_STATE | grep -q HIDDEN && xprop -id $box _NET_WM_STATE | grep -q HIDDEN"
+    kill -CONT "$app_pid"
     check "a minimised $title comes back, and the calculator with it" bash -c \
-      "grep -q HIDDEN $work/states && ! tail -n 1 $work/states | grep -q HIDDEN && ! xprop -id $box _NET_WM_STATE | grep -q HIDDEN"
-    kill "$spy"
+      "! xprop -id $main _NET_WM_STATE | grep -q HIDDEN && ! xprop -id $box _NET_WM_STATE | grep -q HIDDEN"
   fi
   await active "$box"
   xdotool key Return
