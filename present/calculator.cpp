@@ -11,11 +11,20 @@
 #include "present/extras_texts.h"
 #include "present/stage_texts.h"
 #include "runtime/fee_capitals.h"
+#include "runtime/numeric_text.h"
 
 namespace zq::present {
 namespace {
 
 bool InRange(int row, std::size_t size) { return row >= 0 && static_cast<std::size_t>(row) < size; }
+
+// A pasted amount brings the blanks around it (a spreadsheet cell's tab and line break): they are
+// not part of the amount, which is written back, explained and shared without them. Blanks alone
+// are left as typed, to be refused.
+std::string AmountOf(const std::string& typed) {
+    const std::string_view bare = TrimNumberBlanks(typed);
+    return bare.empty() ? typed : std::string(bare);
+}
 
 }  // namespace
 
@@ -84,7 +93,7 @@ void Calculator::TypeFee(std::string text) {
 }
 
 std::optional<Notice> Calculator::Command1Click() {
-    FeeBreakdown breakdown = ExplainFee(typeText(), amount_, &figures_);
+    FeeBreakdown breakdown = ExplainFee(typeText(), AmountOf(amount_), &figures_);
     amount_ = breakdown.outcome.amountText;
     std::optional<Notice> notice;
     if (breakdown.outcome.refusal) {
@@ -140,7 +149,7 @@ void Calculator::TypeClaims(std::vector<std::string> claims, AmountUnit unit) {
 std::string Calculator::Reckon() {
     std::vector<std::string> yuan;
     for (const std::string& claim : claims_) {
-        yuan.push_back(unit_ == AmountUnit::Wan ? YuanOfWan(claim) : claim);
+        yuan.push_back(unit_ == AmountUnit::Wan ? YuanOfWan(AmountOf(claim)) : AmountOf(claim));
     }
     if (yuan.empty()) {
         yuan.emplace_back();

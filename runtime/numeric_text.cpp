@@ -303,4 +303,18 @@ double TextToNumber(std::string_view text) {
     return reading.value;
 }
 
+std::string_view TrimNumberBlanks(std::string_view text) {
+    constexpr std::string_view kIdeographicSpace = "\u3000";
+    for (;;) {
+        const std::string_view trimmed = TrimBlanks(text);
+        if (trimmed.starts_with(kIdeographicSpace)) {
+            text = trimmed.substr(kIdeographicSpace.size());
+        } else if (trimmed.ends_with(kIdeographicSpace)) {
+            text = trimmed.substr(0, trimmed.size() - kIdeographicSpace.size());
+        } else {
+            return trimmed;
+        }
+    }
+}
+
 }  // namespace zq
