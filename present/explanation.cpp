@@ -121,6 +121,21 @@ std::string WordsOfDeparture(Departure departure, const FeeBreakdown& ex) {
     return {};
 }
 
+// The 1/3 or the half is taken of the scale's fee before it is kept to the fen (50.025 for 10001
+// yuan): where the two differ, the total says what is divided, so that the next line follows.
+std::string UnroundedTotal(const FeeBreakdown& ex) {
+    for (const Adjustment& step : ex.adjustments) {
+        const bool divides =
+            step.kind == AdjustmentKind::Third || step.kind == AdjustmentKind::Half;
+        const std::size_t point = step.scaleFee.find('.');
+        const bool plain = step.scaleFee.find_first_of("Ee") == std::string::npos;
+        if (divides && plain && point != std::string::npos && step.scaleFee.size() - point > 3) {
+            return "（未保留到分：" + step.scaleFee + "）";
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 BreakdownWords WordsOf(const FeeBreakdown& ex) {
@@ -132,7 +147,7 @@ BreakdownWords WordsOf(const FeeBreakdown& ex) {
         words.bands.push_back(WordsOfBand(band, ex));
     }
     if (!ex.bands.empty()) {
-        words.bandsTotal = ex.bandsTotal.Text();
+        words.bandsTotal = ex.bandsTotal.Text() + UnroundedTotal(ex);
     }
     for (const Adjustment& step : ex.adjustments) {
         words.adjustments.push_back(WordsOfAdjustment(step, ex));

@@ -88,6 +88,13 @@ TEST(Calculator, CalculateWritesTheAmountTheFeeAndItsExplanation) {
     EXPECT_EQ(calculator.announcement(), "");
     calculator.TypeAmount("1e400");
     EXPECT_EQ(calculator.Command1Click(), (Notice{"计算错误", "溢出", NoticeIcon::Error}));
+    // A cell pasted from a spreadsheet: its blanks are not part of the amount; blanks alone are.
+    for (const auto& [typed, kept] :
+         {std::pair{" 1,000,000\t\r\n", "1,000,000"}, std::pair{"\u3000 ", "\u3000 "}}) {
+        calculator.TypeAmount(typed);
+        calculator.Command1Click();
+        EXPECT_EQ(calculator.amountText(), kept);
+    }
 }
 
 TEST(Calculator, ChargesTheCourtsFigureAndSaysSo) {
@@ -177,6 +184,11 @@ TEST(Calculator, ThePhonesFeeFollowsClaimsInYuanOrWan) {
          "",
          "16361.11",
          "标的金额：1234567.89 + 50000 = 1284567.89 元"},
+        {{"\u3000 1,234,567.89\t\r\n"},
+         AmountUnit::Yuan,
+         "",
+         "15911.11",
+         "标的金额：1,234,567.89 元"},
         {{"1万"}, AmountUnit::Yuan, "标的中请输入数字！", "", ""},
         {{"5", "-1"}, AmountUnit::Wan, "标的金额不能为负数！", "", ""},
         {{"1e400", "1"}, AmountUnit::Yuan, "计算错误：溢出", "", ""},
@@ -293,7 +305,7 @@ TEST(Explanation, TheCalculationStepByStep) {
         "分段累计：\n"
         "  不超过1万元的部分（每件）：50.00\n"
         "  超过1万元至10万元的部分：1.00 × 2.5% = 0.03\n"
-        "  合计：50.03\n"
+        "  合计：50.03（未保留到分：50.025）\n"
         "比照财产案件受理费标准的1/3：50.025 ÷ 3 = 16.675，保留到分（四舍六入五成双）16.68\n"
         "说明：申请公示催告的，第十四条第（四）项规定每件交纳100元；本类型一律比照支付令，按财产"
         "案件受理费标准的1/3计算。\n"
@@ -344,6 +356,8 @@ TEST(Explanation, EveryKindOfStepInWords) {
     EXPECT_EQ(words("7、管辖异议不成立", ""),
               "第十三条第（六）项|案件受理费|每件交纳 100.00（50元至100元，按最高限额计算）|");
     EXPECT_EQ(words("6、劳动争议案件", ""), "第十三条第（四）项|案件受理费|每件交纳 10.00|");
+    // The third of a whole-fen scale fee needs no word on the total.
+    EXPECT_EQ(WordsOf(ExplainFee("1、支付令、公示催告案件", "1000000")).bandsTotal, "13800.00");
 }
 
 TEST(Explanation, NotesSayWhereTheFigureIsAChoice) {
