@@ -155,7 +155,8 @@ std::optional<ToolResult> RunTool(const std::string& name, const json& arguments
         return std::nullopt;
     }
     // A misspelt argument would otherwise be left out unseen ("amout").
-    for (const auto& [given, value] : arguments.items()) {
+    for (const auto& item : arguments.items()) {
+        const std::string& given = item.key();
         if (std::none_of(mode->args.begin(), mode->args.end(),
                          [&given](const ArgSpec& arg) { return arg.name == given; })) {
             return ToolResult{"未知参数 / unknown argument: " + given, nullptr, true};
