@@ -72,8 +72,10 @@ class Arguments {
             return std::nullopt;
         }
         for (const auto& [type, yuan] : it->items()) {
-            const std::string yuanText = yuan.is_string() ? yuan.get<std::string>() : yuan.dump();
-            if (auto problem = SetFigure(type + "=" + yuanText, figures)) {
+            std::string setting = type;
+            setting += '=';
+            setting += yuan.is_string() ? yuan.get<std::string>() : yuan.dump();
+            if (auto problem = SetFigure(setting, figures)) {
                 return problem;
             }
         }
