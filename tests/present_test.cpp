@@ -90,7 +90,7 @@ TEST(Calculator, CalculateWritesTheAmountTheFeeAndItsExplanation) {
     EXPECT_EQ(calculator.Command1Click(), (Notice{"计算错误", "溢出", NoticeIcon::Error}));
     // A cell pasted from a spreadsheet: its blanks are not part of the amount; blanks alone are.
     for (const auto& [typed, kept] :
-         {std::pair{" 1,000,000\t\r\n", "1,000,000"}, std::pair{"\u3000 ", "\u3000 "}}) {
+         {std::pair{" 1,000,000\u3000\t\r\n", "1,000,000"}, std::pair{"\u3000 ", "\u3000 "}}) {
         calculator.TypeAmount(typed);
         calculator.Command1Click();
         EXPECT_EQ(calculator.amountText(), kept);
