@@ -93,7 +93,7 @@ FeeSplit SplitFee(std::string_view awardedText, std::string_view typeText, FeeOu
         split.refusal = SplitRefusal::UnknownType;
         return split;
     }
-    split.fee = Fen::FromShownFee(split.outcome.feeText).value_or(Fen());
+    split.fee = FeeOf(split.outcome);
     if (!halving.empty() && CanBeHalved(typeText)) {
         split.halving = HalveFee(halving, typeText, split.outcome);
         split.fee = *split.halving->halved;

@@ -6,6 +6,7 @@
 
 #include "calc/basis.h"
 #include "calc/catalogue.h"
+#include "calc/named.h"
 
 namespace zq {
 namespace {
@@ -57,13 +58,11 @@ std::optional<std::vector<HalvingReason>> ParseHalvingReasons(std::string_view t
         if (word.empty()) {
             continue;  // a doubled or trailing separator, as typed in a hurry
         }
-        const auto found = std::find_if(
-            kReasonNames.begin(), kReasonNames.end(),
-            [word](const auto& name) { return name.chinese == word || name.ascii == word; });
-        if (found == kReasonNames.end()) {
+        const HalvingReasonName* named = FindNamed(HalvingReasonNames(), word);
+        if (named == nullptr) {
             return std::nullopt;
         }
-        reasons.push_back(found->reason);
+        reasons.push_back(named->reason);
     }
     return reasons.empty() ? std::nullopt : std::optional(reasons);
 }
@@ -92,7 +91,7 @@ HalvedFee HalveFee(const std::vector<HalvingReason>& reasons, std::string_view t
         }
     }
     // Halved once, however many grounds apply.
-    halving.halved = Fen::FromShownFee(halving.outcome.feeText).value_or(Fen()).HalvedHalfUp();
+    halving.halved = FeeOf(halving.outcome).HalvedHalfUp();
     return halving;
 }
 

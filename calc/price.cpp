@@ -56,4 +56,6 @@ FeeOutcome ComputeFee(std::string_view typeText, std::string_view amountText, Fe
     return out;
 }
 
+Fen FeeOf(const FeeOutcome& outcome) { return Fen::FromShownFee(outcome.feeText).value_or(Fen()); }
+
 }  // namespace zq

@@ -9,6 +9,7 @@
 #include "calc/fee_trace.h"
 #include "calc/local_figures.h"
 #include "runtime/calc_failure.h"
+#include "runtime/fen.h"
 
 namespace zq {
 
@@ -44,6 +45,9 @@ struct FeeOutcome {
 // it in place of the catalogue's figure.
 FeeOutcome ComputeFee(std::string_view typeText, std::string_view amountText,
                       FeeTrace* trace = nullptr, const LocalFigures* figures = nullptr);
+
+// The fee an outcome shows, as money; zero where it shows none (a refusal, an unknown type).
+Fen FeeOf(const FeeOutcome& outcome);
 
 // The rule a type is priced by, with the local figure in place of the catalogue's where there is
 // one; NoRule for a text that is not a type.

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "calc/stages.h"
 
-#include <algorithm>
 #include <array>
 
 #include "calc/basis.h"
 #include "calc/catalogue.h"
+#include "calc/named.h"
 
 namespace zq {
 namespace {
@@ -20,8 +20,6 @@ constexpr std::array kRefundGrounds{
     RefundGroundName{"中止", "suspended", RefundGround::Suspended},
     RefundGroundName{"终结", "terminated", RefundGround::Terminated},
 };
-
-Fen FeeOf(const FeeOutcome& outcome) { return Fen::FromShownFee(outcome.feeText).value_or(Fen()); }
 
 }  // namespace
 
@@ -54,11 +52,8 @@ bool AppealPaysFee(std::string_view typeText) {
 std::span<const RefundGroundName> RefundGroundNames() { return kRefundGrounds; }
 
 std::optional<RefundGround> ParseRefundGround(std::string_view text) {
-    const auto found = std::find_if(kRefundGrounds.begin(), kRefundGrounds.end(),
-                                    [text](const RefundGroundName& name) {
-                                        return name.chinese == text || name.ascii == text;
-                                    });
-    return found == kRefundGrounds.end() ? std::nullopt : std::optional(found->ground);
+    const RefundGroundName* named = FindNamed(RefundGroundNames(), text);
+    return named == nullptr ? std::nullopt : std::optional(named->ground);
 }
 
 std::string_view ArticleOf(RefundGround ground) {

@@ -7,6 +7,7 @@
 
 #include "calc/catalogue.h"
 #include "calc/type_search.h"
+#include "runtime/numeric_text.h"
 
 namespace zq::catalogue {
 namespace {
@@ -59,29 +60,6 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 43> kWords{{
     {"外国判决", "1、申请承认外国法院民事判决、裁定案件"},
 }};
 
-bool IsBlank(std::string_view text, std::size_t at, std::size_t& length) {
-    if (text[at] == ' ' || text[at] == '\t') {
-        length = 1;
-        return true;
-    }
-    length = 3;
-    return text.substr(at, 3) == "\u3000";
-}
-
-std::string_view Trimmed(std::string_view text) {
-    std::size_t length = 0;
-    while (!text.empty() && IsBlank(text, 0, length)) {
-        text.remove_prefix(length);
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    while (text.ends_with("\u3000")) {
-        text.remove_suffix(3);
-    }
-    return text;
-}
-
 // The text after a leading number and its "、", "." or "．": "1、财产案件" -> "财产案件".
 std::string_view WithoutNumber(std::string_view text) {
     std::size_t digits = 0;
@@ -105,7 +83,7 @@ TypeName FindTypeName(std::string_view name) {
     if (FindType(name) != nullptr) {
         return {NameMatch::Exact, {name}};
     }
-    const std::string_view bare = WithoutNumber(Trimmed(name));
+    const std::string_view bare = WithoutNumber(TrimBlanksAround(name));
     if (bare.empty()) {
         return {NameMatch::Unknown, ClosestTypes(name, 3)};
     }

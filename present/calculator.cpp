@@ -22,7 +22,7 @@ bool InRange(int row, std::size_t size) { return row >= 0 && static_cast<std::si
 // not part of the amount, which is written back, explained and shared without them. Blanks alone
 // are left as typed, to be refused.
 std::string AmountOf(const std::string& typed) {
-    const std::string_view bare = TrimNumberBlanks(typed);
+    const std::string_view bare = TrimBlanksAround(typed);
     return bare.empty() ? typed : std::string(bare);
 }
 

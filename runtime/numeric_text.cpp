@@ -303,7 +303,7 @@ double TextToNumber(std::string_view text) {
     return reading.value;
 }
 
-std::string_view TrimNumberBlanks(std::string_view text) {
+std::string_view TrimBlanksAround(std::string_view text) {
     constexpr std::string_view kIdeographicSpace = "\u3000";
     for (;;) {
         const std::string_view trimmed = TrimBlanks(text);

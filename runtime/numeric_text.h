@@ -27,7 +27,8 @@ inline bool IsNumeric(std::string_view text) { return ReadNumber(text).numeric; 
 // beyond the double range (overflow) and for a text that is not numeric (type mismatch).
 double TextToNumber(std::string_view text);
 
-// The text without the blanks the grammar allows around a number (space, tab, CR, LF, U+3000).
-std::string_view TrimNumberBlanks(std::string_view text);
+// The text without the blanks a typed or pasted text carries around it: spaces, tabs, line
+// breaks and U+3000, the blanks the number grammar allows around a number.
+std::string_view TrimBlanksAround(std::string_view text);
 
 }  // namespace zq

@@ -119,26 +119,28 @@ TEST(ComputeFee, TheLargestDoubleWritesEveryIntegerDigit) {
               "898846567431158" + std::string(291, '0') + ".00");
 }
 
-TEST(ComputeFeeRefuses, NotANumberWithNoFeeAndTheAmountAsTyped) {
-    for (const char* type : {kProperty, "6、劳动争议案件", ""}) {
-        for (const char* amount : {"abc", "1万", "¥100", " ", "inf"}) {
-            const FeeOutcome outcome = ComputeFee(type, amount);
-            EXPECT_EQ(outcome.refusal, Refusal{RefusalKind::AmountNotNumeric}) << amount;
-            EXPECT_EQ(outcome.feeText, "");
-            EXPECT_EQ(outcome.amountText, amount);
-        }
-    }
-}
-
-// An amount below zero prices nothing, whatever the rule (a negative IP amount once cost 50 where
-// 0 costs 1000), and says so.
-TEST(ComputeFeeRefuses, AnAmountBelowZeroWithNoFeeAndTheAmountAsTyped) {
-    for (const char* type : {kProperty, kIntellectual, kDivorce, "6、劳动争议案件"}) {
-        for (const char* amount : {"-5", "-1", "−５００", "-1e400", "-0.01"}) {
-            const FeeOutcome outcome = ComputeFee(type, amount);
-            EXPECT_EQ(outcome.refusal, Refusal{RefusalKind::AmountNegative}) << amount;
-            EXPECT_EQ(outcome.feeText, "");
-            EXPECT_EQ(outcome.amountText, amount);
+// Refused amounts price nothing, whatever the rule, and stay as typed. An amount below zero says
+// so (a negative IP amount once cost 50 where 0 costs 1000).
+TEST(ComputeFeeRefuses, NotANumberOrBelowZeroWithNoFeeAndTheAmountAsTyped) {
+    const struct {
+        std::vector<const char*> types, amounts;
+        RefusalKind refusal;
+    } cases[] = {
+        {{kProperty, "6、劳动争议案件", ""},
+         {"abc", "1万", "¥100", " ", "inf"},
+         RefusalKind::AmountNotNumeric},
+        {{kProperty, kIntellectual, kDivorce, "6、劳动争议案件"},
+         {"-5", "-1", "−５００", "-1e400", "-0.01"},
+         RefusalKind::AmountNegative},
+    };
+    for (const auto& c : cases) {
+        for (const char* type : c.types) {
+            for (const char* amount : c.amounts) {
+                const FeeOutcome outcome = ComputeFee(type, amount);
+                EXPECT_EQ(outcome.refusal, Refusal{c.refusal}) << amount;
+                EXPECT_EQ(outcome.feeText, "");
+                EXPECT_EQ(outcome.amountText, amount);
+            }
         }
     }
 }

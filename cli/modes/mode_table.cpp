@@ -83,33 +83,29 @@ json StageSchema() {
 json Notes() { return {{"type", "array"}, {"items", Text()}}; }
 json Prepay() { return CaseFieldsSchema()["prepay"]; }
 
+// What a changed claim and a refund both answer: the case, its notes, who prepays, the article.
+json ChangeOrRefundFields() {
+    return {{"notes", Notes()},       {"prepay", Prepay()}, {"type", Text()},
+            {"type_given", Text()},   {"amount", Text()},   {"article", Text()},
+            {"message", TextOrNull()}};
+}
+
 json ChangeSchema() {
-    return Schema({{"notes", Notes()},
-                   {"prepay", Prepay()},
-                   {"type", Text()},
-                   {"type_given", Text()},
-                   {"amount", Text()},
-                   {"changed", Text()},
-                   {"fee_before", TextOrNull()},
-                   {"fee_after", TextOrNull()},
-                   {"top_up", TextOrNull()},
-                   {"refund", TextOrNull()},
-                   {"article", Text()},
-                   {"message", TextOrNull()}});
+    json properties = ChangeOrRefundFields();
+    properties["changed"] = Text();
+    for (const char* name : {"fee_before", "fee_after", "top_up", "refund"}) {
+        properties[name] = TextOrNull();
+    }
+    return Schema(properties);
 }
 
 json RefundSchema() {
-    return Schema({{"notes", Notes()},
-                   {"prepay", Prepay()},
-                   {"type", Text()},
-                   {"type_given", Text()},
-                   {"amount", Text()},
-                   {"fee", Text()},
-                   {"ground", Text()},
-                   {"article", Text()},
-                   {"refund", TextOrNull()},
-                   {"kept", TextOrNull()},
-                   {"message", TextOrNull()}});
+    json properties = ChangeOrRefundFields();
+    properties["fee"] = Text();
+    properties["ground"] = Text();
+    properties["refund"] = TextOrNull();
+    properties["kept"] = TextOrNull();
+    return Schema(properties);
 }
 
 json AmountForSchema() {
