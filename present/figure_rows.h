@@ -12,11 +12,14 @@
 namespace zq::present {
 
 // A ranged type: its text, its range with the article ("50元至300元（第十三条第（二）项第1目）")
-// and the figure in force ("按 300 元" or "本地标准 200 元").
+// and the figure in force ("按 300 元" or "本地标准 200 元"); a panel's line for the two, and the
+// name of the field where the court's own figure is typed.
 struct FigureRow {
     std::string type;
     std::string range;
     std::string inForce;
+    std::string line() const { return range + "：" + inForce; }
+    std::string fieldName() const { return type + "：本地标准（元）"; }
 };
 std::vector<FigureRow> FigureRows(const LocalFigures& figures);
 

@@ -280,6 +280,8 @@ TEST(FigureRows, SetClearedAndRefusedInTheCoresWords) {
     EXPECT_EQ(rows.front().type, "1、离婚案件");
     EXPECT_EQ(rows.front().range, "50元至300元（第十三条第（二）项第1目）");
     EXPECT_EQ(rows.front().inForce, "本地标准 200 元");
+    EXPECT_EQ(rows.front().line(), "50元至300元（第十三条第（二）项第1目）：本地标准 200 元");
+    EXPECT_EQ(rows.front().fieldName(), "1、离婚案件：本地标准（元）");
     EXPECT_EQ(SetFigureText(figures, "1、离婚案件", ""), "");
     EXPECT_EQ(FigureRows(figures).front().inForce, "按 300 元");
 }

@@ -272,7 +272,7 @@
         const name = Object.assign(document.createElement('p'), { textContent: row.type });
         const range = document.createElement('p');
         const input = Object.assign(document.createElement('input'), { type: 'text', inputMode: 'numeric', autocomplete: 'off' });
-        input.setAttribute('aria-label', `${row.type}：本地标准（元）`);
+        input.setAttribute('aria-label', row.fieldName);
         const note = Object.assign(document.createElement('p'), { className: 'figure-note' });
         note.setAttribute('aria-live', 'polite');
         line.append(name, range, input, note);
@@ -280,7 +280,7 @@
       }));
     }
     rows.forEach((row, index) => {
-      box.children[index].children[1].textContent = `${row.range}：${row.inForce}`;
+      box.children[index].children[1].textContent = row.line;
     });
   }
 

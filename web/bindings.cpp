@@ -481,6 +481,8 @@ val FigureRowsJs(const present::Calculator& calculator) {
         shown.set("type", row.type);
         shown.set("range", row.range);
         shown.set("inForce", row.inForce);
+        shown.set("line", row.line());
+        shown.set("fieldName", row.fieldName());
         out.call<void>("push", shown);
     }
     return out;

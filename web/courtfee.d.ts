@@ -186,6 +186,10 @@ export interface FigureRow {
   range: string;
   /** "按 300 元", or "本地标准 200 元" for a court's own figure. */
   inForce: string;
+  /** The panel's line: range and figure in force, "50元至300元（…）：按 300 元". */
+  line: string;
+  /** The name of the field for the court's own figure: "1、离婚案件：本地标准（元）". */
+  fieldName: string;
 }
 
 /** The calculator window's state and behaviour, as the window and the page share them: the
