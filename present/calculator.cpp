@@ -18,6 +18,15 @@ namespace {
 
 bool InRange(int row, std::size_t size) { return row >= 0 && static_cast<std::size_t>(row) < size; }
 
+// Lines as one text, one to a line.
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += (text.empty() ? "" : "\n") + line;
+    }
+    return text;
+}
+
 // A pasted amount brings the blanks around it (a spreadsheet cell's tab and line break): they are
 // not part of the amount, which is written back, explained and shared without them. Blanks alone
 // are left as typed, to be refused.
@@ -222,20 +231,15 @@ void Calculator::RefreshStages() {
     const std::string& type = case_->type;
     const std::string& amount = case_->outcome.amountText;
     if (!extras_.applicable) {
-        const std::string why =
-            "“" + type + "”收取的是申请费（第十四条）；上诉、再审和变更诉讼请求只涉及案件受理费";
-        extras_.change = why;  // said once, for the appeal too
+        // Said once, for the appeal too.
+        extras_.change = OnlyAcceptanceFeesNote(type, "上诉、再审和变更诉讼请求");
         extras_.appeal.clear();
     } else {
         if (changed_.empty()) {
             extras_.change = "填写变更后的诉讼请求数额，显示应补交或退还的收费（第二十一条）。";
         } else {
             const ClaimChange change = ChangeClaim(type, amount, changed_, &figures_);
-            extras_.change.clear();
-            for (const std::string& line :
-                 change.done() ? ChangeLines(change) : std::vector{ChangeNote(type, change)}) {
-                extras_.change += (extras_.change.empty() ? "" : "\n") + line;
-            }
+            extras_.change = change.done() ? Joined(ChangeLines(change)) : ChangeNote(type, change);
         }
         const FeeOutcome appeal =
             ComputeFee(type, appealed_.empty() ? amount : appealed_, nullptr, &figures_);
@@ -302,9 +306,7 @@ void Calculator::RefreshExtras() {
     // grounds are ticked; under another article, who bears it.
     const FeeSplit split = SplitFee(awarded_, type, outcome, reasons);
     if (split.done()) {
-        for (const std::string& line : SplitLines(type, split, awarded_)) {
-            extras_.split += (extras_.split.empty() ? "" : "\n") + line;
-        }
+        extras_.split = Joined(SplitLines(type, split, awarded_));
     } else if (awarded_.empty() && split.refusal == SplitRefusal::AwardedNotNumeric) {
         extras_.split = "填写判决支持的金额，显示按比例分担的参考数额。";
     } else {

@@ -68,4 +68,9 @@ std::string WithCapitals(std::string_view fee) {
     return capitals ? std::string(fee) + "（人民币" + *capitals + "）" : std::string(fee);
 }
 
+std::string OnlyAcceptanceFeesNote(std::string_view typeText, std::string_view what) {
+    return "“" + std::string(typeText) + "”收取的是申请费（第十四条）；" + std::string(what) +
+           "只涉及案件受理费";
+}
+
 }  // namespace zq::present

@@ -23,6 +23,10 @@ std::string UnknownTypeMessage(std::string_view text);
 // was chosen; for a name that fits none, the unknown-type message.
 std::string TypeNameNote(std::string_view name, const catalogue::TypeName& found);
 
+// Why a type with an application fee (Article 14) has no answer about acceptance fees:
+// "“1、执行案件”收取的是申请费（第十四条）；" + what + "只涉及案件受理费".
+std::string OnlyAcceptanceFeesNote(std::string_view typeText, std::string_view what);
+
 // "13800.00（人民币壹万叁仟捌佰元整）": a fee as documents write it; the fee alone where bills
 // have no capitals (1 万亿 yuan and more).
 std::string WithCapitals(std::string_view fee);

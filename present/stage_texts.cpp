@@ -113,8 +113,7 @@ std::vector<std::string> ChangeLines(const ClaimChange& change) {
 
 std::string ChangeNote(std::string_view typeText, const ClaimChange& change) {
     if (change.applicationFee) {
-        return "“" + std::string(typeText) +
-               "”收取的是申请费（第十四条）；变更诉讼请求数额（第二十一条）只涉及案件受理费";
+        return OnlyAcceptanceFeesNote(typeText, "变更诉讼请求数额（第二十一条）");
     }
     const FeeOutcome& refused = change.before.refusal ? change.before : change.after;
     return CaseNote(typeText, refused);
@@ -134,8 +133,7 @@ std::string RefundLine(RefundGround ground, const Refund& refund) {
 
 std::string RefundNote(std::string_view typeText, RefundGround ground, const Refund& refund) {
     if (refund.applicationFee) {
-        return "“" + std::string(typeText) + "”收取的是申请费（第十四条）；" +
-               std::string(ArticleOf(ground)) + "的退还只涉及案件受理费";
+        return OnlyAcceptanceFeesNote(typeText, std::string(ArticleOf(ground)) + "的退还");
     }
     return CaseNote(typeText, refund.outcome);
 }

@@ -90,8 +90,7 @@ ModeAnswer NoFee(const Prepared& prepared, const FeeBreakdown& ex) {
 // An application fee (Article 14) where an answer is about acceptance fees only.
 ModeAnswer OnlyAcceptanceFees(const Prepared& prepared, const FeeBreakdown& ex,
                               std::string_view what) {
-    ModeAnswer answer{"“" + prepared.type + "”收取的是申请费（第十四条）；" + std::string(what) +
-                          "只涉及案件受理费",
+    ModeAnswer answer{present::OnlyAcceptanceFeesNote(prepared.type, what),
                       CaseFields(prepared, ex),
                       true,
                       true,
